@@ -1,0 +1,16 @@
+# Cross-compiles the Windows program with MinGW-w64 on Linux. Its tests run under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(PIXOSCOPE_MINGW_PREFIX x86_64-w64-mingw32)
+
+find_program(CMAKE_C_COMPILER NAMES ${PIXOSCOPE_MINGW_PREFIX}-gcc-posix ${PIXOSCOPE_MINGW_PREFIX}-gcc REQUIRED)
+find_program(CMAKE_CXX_COMPILER NAMES ${PIXOSCOPE_MINGW_PREFIX}-g++-posix ${PIXOSCOPE_MINGW_PREFIX}-g++ REQUIRED)
+find_program(CMAKE_RC_COMPILER NAMES ${PIXOSCOPE_MINGW_PREFIX}-windres windres REQUIRED)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${PIXOSCOPE_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Tests of the Windows build run under Wine; scripts/wine-run sets up the prefix and display.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
