@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace pixo {
+
+// Paths are UTF-8 with backslashes.
+class IFiles {
+  public:
+    virtual ~IFiles() = default;
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual bool FolderExists(const std::string& path) = 0;
+    // Creates the folder and any missing parents; true when it exists afterwards.
+    virtual bool CreateFolders(const std::string& path) = 0;
+    // Writes the whole file, replacing any file of that name. False on any failure.
+    virtual bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
+    // The system's text for the last failure, for the error box.
+    virtual std::string LastErrorText() = 0;
+};
+
+}  // namespace pixo

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "lens/bitmap.h"
+
+namespace pixo {
+
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The primary screen: its size and a copy of its pixels.
+class IScreenCapture {
+  public:
+    virtual ~IScreenCapture() = default;
+    virtual ScreenSize PrimaryScreenSize() = 0;
+    // Copies the whole primary screen into `into`, resizing it to the screen. On failure `into` is left
+    // exactly as it was and the result is false.
+    virtual bool Grab(Bitmap& into) = 0;
+};
+
+}  // namespace pixo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/locale.h"
+#include "platform/registry.h"
+#include "platform/screen_capture.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
+#include "platform/timer.h"
+#include "platform/window_host.h"
+
+namespace pixo {
+
+// Everything the core asks of the platform, one interface per service.
+struct Services {
+    IScreenCapture& screen;
+    IWindowHost& window;
+    IClipboard& clipboard;
+    IRegistry& registry;
+    IShell& shell;
+    ISound& sound;
+    IFiles& files;
+    IClock& clock;
+    ILocale& locale;
+    ITimer& timer;
+    IDialogs& dialogs;
+};
+
+}  // namespace pixo

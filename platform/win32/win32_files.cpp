@@ -1,0 +1,142 @@
+#include "platform/win32/win32_files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/system_error.h"
+#include "platform/win32/text_convert.h"
+
+namespace pixo {
+namespace {
+
+DWORD Attributes(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str());
+}
+
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// The path without trailing separators, except where that would change its meaning ("C:\").
+std::wstring TrimSeparators(std::wstring path) {
+    while (path.size() > 1 && (path.back() == L'\\' || path.back() == L'/') && path[path.size() - 2] != L':')
+        path.pop_back();
+    return path;
+}
+
+// The length of the part that cannot be created: "C:\", "\\server\share\" or a leading "\".
+std::size_t RootLength(const std::wstring& path) {
+    const auto isSeparator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+    if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1])) {
+        std::size_t separators = 0;
+        for (std::size_t i = 2; i < path.size(); ++i) {
+            if (isSeparator(path[i]) && ++separators == 2)
+                return i + 1;
+        }
+        return path.size();
+    }
+    if (path.size() >= 2 && path[1] == L':')
+        return path.size() >= 3 && isSeparator(path[2]) ? 3 : 2;
+    return !path.empty() && isSeparator(path[0]) ? 1 : 0;
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos)
+        return L".";
+    return slash == 0 || (slash == 2 && path[1] == L':') ? path.substr(0, slash + 1) : path.substr(0, slash);
+}
+
+bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
+    constexpr std::size_t kChunk = 1u << 24;
+    while (!bytes.empty()) {
+        const std::size_t part = std::min(bytes.size(), kChunk);
+        DWORD written = 0;
+        if (!::WriteFile(file, bytes.data(), static_cast<DWORD>(part), &written, nullptr) || written != part)
+            return false;
+        bytes = bytes.subspan(part);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Win32Files::Fail() {
+    lastError_ = GetLastError();
+    return false;
+}
+
+bool Win32Files::FileExists(const std::string& path) {
+    const DWORD attributes = Attributes(Utf8ToWide(path));
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32Files::FolderExists(const std::string& path) {
+    return IsFolder(Utf8ToWide(path));
+}
+
+bool Win32Files::CreateFolders(const std::string& path) {
+    const std::wstring full = TrimSeparators(Utf8ToWide(path));
+    if (full.empty()) {
+        SetLastError(ERROR_PATH_NOT_FOUND);
+        return Fail();
+    }
+    // Walk up to the first folder that exists, then create the missing ones downwards.
+    const std::size_t root = RootLength(full);
+    std::vector<std::wstring> missing;
+    std::wstring current = full;
+    while (current.size() > root && !IsFolder(current)) {
+        missing.push_back(current);
+        const std::size_t slash = current.find_last_of(L"\\/");
+        if (slash == std::wstring::npos || slash < root)
+            break;
+        current = TrimSeparators(current.substr(0, slash));
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        if (!CreateDirectoryW(it->c_str(), nullptr) && !(GetLastError() == ERROR_ALREADY_EXISTS && IsFolder(*it)))
+            return Fail();
+    }
+    if (!IsFolder(full)) {
+        SetLastError(ERROR_PATH_NOT_FOUND);
+        return Fail();
+    }
+    return true;
+}
+
+bool Win32Files::WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    const std::wstring target = Utf8ToWide(path);
+    // Replacing by a move would get past a read-only file (or, on some systems, fail only at the move):
+    // refuse it, and a folder of that name, the way opening the file for writing would.
+    const DWORD existing = Attributes(target);
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return Fail();
+    }
+    wchar_t temporary[MAX_PATH] = {};
+    // Creates an empty, uniquely named file in the target's folder, so the final move is a rename.
+    if (GetTempFileNameW(FolderOf(target).c_str(), L"pxo", 0, temporary) == 0)
+        return Fail();
+
+    bool written = false;
+    {
+        const FileHandle file(
+            CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        written = file && WriteAll(file.Get(), bytes);
+    }
+    if (written && MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return true;
+    Fail();  // the error of the write or of the move; closing the file leaves it in place
+    DeleteFileW(temporary);
+    return false;
+}
+
+std::string Win32Files::LastErrorText() {
+    return SystemErrorText(lastError_);
+}
+
+}  // namespace pixo

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/files.h"
+
+namespace pixo {
+
+// The file system. A file is written to a temporary file beside it and then moved over the old one, so a
+// write that fails half-way (disk full, say) never leaves a cut-off capture under the real name.
+class Win32Files final : public IFiles {
+  public:
+    Win32Files() = default;
+
+    bool FileExists(const std::string& path) override;
+    bool FolderExists(const std::string& path) override;
+    bool CreateFolders(const std::string& path) override;
+    bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
+    std::string LastErrorText() override;
+
+  private:
+    bool Fail();
+
+    std::uint32_t lastError_ = 0;
+};
+
+}  // namespace pixo
