@@ -1,0 +1,214 @@
+#include "lens/canvas.h"
+#include "lens/form_filter.h"
+
+namespace pixo {
+namespace {
+
+constexpr int kW = TFormFilter::kLensSize;
+constexpr int kH = TFormFilter::kLensSize;
+
+// The magnified source square of each factor: its offset from the window's top-left corner and its size.
+struct Magnification {
+    int offset;
+    int size;
+    const char* zoomText;
+    MenuId item;
+    int clampFrom;  // ruler and caliper factors of this value or more become clampFrom - 1; 0 for none
+};
+constexpr Magnification kMagnifications[] = {
+    {0, kW, "1:1", MenuId::magnify_1x, 0},
+    {kW / 4, kW / 2, "2x", MenuId::magnify_2x, 100},
+    {kW / 3, kW / 3, "3x", MenuId::magnify_3x, 67},
+    {(kW + 25) / 3, kW / 4, "4x", MenuId::magnify_4x, 50},
+};
+
+void Clamp(int& factor, int from) {
+    if (factor >= from)
+        factor = from - 1;
+}
+
+constexpr LabelId kRulerLabels[] = {
+    LabelId::R1, LabelId::R2,  LabelId::R3,          LabelId::R4,          LabelId::R5,           LabelId::R6,
+    LabelId::R7, LabelId::R8,  LabelId::R9,          LabelId::R10,         LabelId::V1,           LabelId::V2,
+    LabelId::V3, LabelId::V4,  LabelId::V5,          LabelId::V6,          LabelId::V7,           LabelId::V8,
+    LabelId::V9, LabelId::V10, LabelId::FactorLabel, LabelId::FactorShade, LabelId::FactorLabel2, LabelId::FactorShade2,
+};
+
+}  // namespace
+
+void TFormFilter::DrawTheLoupe() {
+    if (!backBufferCreated_)
+        return;
+    const int left = services_.window.Left();
+    const int top = services_.window.Top();
+    lens.CenterX = left + kW / 2;
+    lens.CenterY = top + kH / 2;
+
+    Label& xy = labels[LabelId::XYLabel];
+    xy.color = lens.MarkSet ? HexColor(0xFF0000) : HexColor(0x1C2630);
+    if (!lens.MarkSet) {
+        xy.text = "x";
+        xy.text.AppendInt(lens.CenterX).Append(" y").AppendInt(lens.CenterY);
+    }
+    labels[LabelId::XYShadeLabel].text = xy.text.View();
+
+    DrawMagnifiedView(left, top);
+    DrawFrame();
+    if (lens.CornerSelecting)
+        DrawCornerGuides();
+    if (PopupMenu1.Checked(MenuId::Crosshair1) && !lens.CornerSelecting)
+        DrawCrosshair();
+    if (PopupMenu1.Checked(MenuId::ShowColVal))
+        DrawColorPicker();
+    if (PopupMenu1.Checked(MenuId::LensBorder1) && !PopupMenu1.Checked(MenuId::NoBorderPict1))
+        CombineLensPicture();
+    PlaceLabels(top);
+}
+
+void TFormFilter::ReInitAfterPopUp() {
+    DrawTheLoupe();
+    services_.window.Invalidate();
+}
+
+void TFormFilter::DrawMagnifiedView(int left, int top) {
+    if (lens.Factor < 0 || lens.Factor > 3)
+        return;  // an impossible stored factor draws nothing new over the last picture
+    const Magnification& m = kMagnifications[lens.Factor];
+    const int sx = left + m.offset;
+    const int sy = top + m.offset;
+    if (lens.Factor == 0) {
+        CopyRect(screenBitmap_, sx, sy, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
+    } else if (!lens.SmoothViewHeld) {
+        StretchCopy(screenBitmap_, sx, sy, m.size, m.size, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
+    } else {
+        CopyRegion(screenBitmap_, smoothSource_, sx, sy, m.size, m.size);
+        smoothView_.Resample(smoothSource_, smoothTarget_);
+        CopyRect(smoothTarget_, 0, 0, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
+    }
+    if (m.clampFrom != 0) {
+        Clamp(lens.RulerFactor, m.clampFrom);
+        Clamp(lens.CaliperFactorH, m.clampFrom);
+        Clamp(lens.CaliperFactorV, m.clampFrom);
+    }
+    PopupMenu1.SetChecked(m.item, true);
+    labels[LabelId::ZoomLabel].text = m.zoomText;
+}
+
+void TFormFilter::DrawFrame() {
+    Canvas canvas(backBuffer_);
+    canvas.pen = {kBlack, 1, PenStyle::None, MixMode::NotXor};
+    canvas.brush = {kWhite, BrushStyle::Solid};
+    if (!PopupMenu1.Checked(MenuId::LensBorder1)) {
+        canvas.pen = {HexColor(0xC0C0C0), 1, PenStyle::Solid, MixMode::NotXor};
+        canvas.Rectangle(0, 0, kW, kH);
+        return;
+    }
+    if (!PopupMenu1.Checked(MenuId::NoBorderPict1)) {
+        // The picture's plate covers the corners exactly once they are white (see CombineLensPicture).
+        FillLensCorners(canvas, kWhite);
+        return;
+    }
+    // A plain drawn frame, for systems too slow to combine the lens picture.
+    FillLensCorners(canvas, HexColor(0x2C2C40));
+    canvas.brush.style = BrushStyle::Clear;
+    canvas.pen = {HexColor(0x1C2630), 8, PenStyle::Solid, MixMode::Copy};
+    canvas.Ellipse(12, 12, 188, 188);
+    canvas.pen = {HexColor(0x808080), 1, PenStyle::Solid, MixMode::Copy};
+    canvas.Ellipse(8, 8, 192, 192);
+    canvas.pen = {HexColor(0x444F51), 4, PenStyle::Solid, MixMode::Copy};
+    canvas.Line(1, 0, 1, 200);
+    canvas.Line(0, 1, 200, 1);
+    canvas.pen.color = HexColor(0x0A0C11);
+    canvas.Line(1, 198, 198, 198);
+    canvas.Line(198, 2, 198, 198);
+}
+
+void TFormFilter::DrawCornerGuides() {
+    Canvas canvas(backBuffer_);
+    canvas.pen = {HexColor(0x008000), 1, PenStyle::Solid, MixMode::NotMask};
+    if (lens.CornerStep <= 1) {
+        canvas.Line(30, 100, 170, 100);
+        canvas.Line(100, 30, 100, 170);
+        return;
+    }
+    // Two half arms point toward the corner already taken.
+    if (lens.CenterX > lens.CropLeft)
+        canvas.Line(30, 100, 100, 100);
+    else
+        canvas.Line(100, 100, 170, 100);
+    if (lens.CenterY > lens.CropTop)
+        canvas.Line(100, 30, 100, 100);
+    else
+        canvas.Line(100, 100, 100, 170);
+}
+
+void TFormFilter::DrawCrosshair() {
+    Canvas canvas(backBuffer_);
+    canvas.pen = {HexColor(0x808080), 1, PenStyle::Solid, MixMode::NotMask};
+    canvas.brush.style = BrushStyle::Clear;
+    canvas.Ellipse(60, 60, 140, 140);
+    canvas.Line(100, 50, 100, 150);
+    canvas.Line(50, 100, 150, 100);
+}
+
+void TFormFilter::DrawColorPicker() {
+    Canvas canvas(backBuffer_);
+    // The outline leaves its interior alone: a white brush in not-xor mode changes nothing.
+    canvas.pen = {HexColor(0xC0C0C0), 1, PenStyle::Solid, MixMode::NotXor};
+    canvas.brush = {kWhite, BrushStyle::Solid};
+    canvas.Rectangle(92, 92, 108, 108);
+    PickedColor = backBuffer_.GetPixel(99, 99);
+    UpdateReadout();
+    labels[LabelId::ColorShadeLabel].text = labels[LabelId::ColorLabel].text.View();
+    // The swatch fills the inside of the outline, pixels 93 to 106 both ways.
+    canvas.brush = {PickedColor, BrushStyle::Solid};
+    canvas.pen = {kBlack, 1, PenStyle::None, MixMode::Copy};
+    canvas.Rectangle(93, 93, 108, 108);
+}
+
+const Bitmap& TFormFilter::CurrentLensPicture() const {
+    LensImage which = LensImage::Default;
+    if (PopupMenu1.Checked(MenuId::GreenImage1))
+        which = LensImage::Green;
+    else if (PopupMenu1.Checked(MenuId::RedImage1))
+        which = LensImage::Red;
+    else if (PopupMenu1.Checked(MenuId::Blueimage1))
+        which = LensImage::Blue;
+    else if (PopupMenu1.Checked(MenuId::Ivoryimage1))
+        which = LensImage::Ivory;
+    return lensPictures_[static_cast<std::size_t>(which)];
+}
+
+void TFormFilter::CombineLensPicture() {
+    const Bitmap& picture = CurrentLensPicture();
+    if (!picture.Empty())
+        AndCopy(picture, backBuffer_);
+}
+
+void TFormFilter::PlaceLabels(int top) {
+    const bool rulerOrCaliper = (PopupMenu1.Checked(MenuId::Ruler1) || PopupMenu1.Checked(MenuId::Caliper1)) &&
+                                !PopupMenu1.Checked(MenuId::LensBorder1);
+    if (!rulerOrCaliper) {
+        for (LabelId id : kRulerLabels)
+            labels[id].visible = false;
+    }
+    labels[LabelId::ZoomLabel].visible = PopupMenu1.Checked(MenuId::ShowMagn1);
+    labels[LabelId::XYLabel].visible = PopupMenu1.Checked(MenuId::Test1);
+    labels[LabelId::XYShadeLabel].visible = PopupMenu1.Checked(MenuId::Test1);
+
+    // Near the top of the screen the readout moves below the centre so that it stays visible.
+    const int readoutTop = top < -25 ? 115 : 67;
+    labels[LabelId::ColorLabel].top = readoutTop;
+    labels[LabelId::ColorShadeLabel].top = readoutTop + 1;
+    if (readoutTop == 115) {
+        labels[LabelId::PMSLabel1].top = 132;
+        labels[LabelId::PMSLabel1Shade].top = 133;
+    } else {
+        labels[LabelId::PMSLabel1].top = 50;
+        labels[LabelId::PMSLabel1Shade].top = 49;
+    }
+    Label& crop = labels[LabelId::CropLabel];
+    crop.top = top < -5 ? kH - crop.height : 0;
+}
+
+}  // namespace pixo

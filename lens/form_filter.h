@@ -1,0 +1,152 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "commands/keys.h"
+#include "commands/popup_menu.h"
+#include "lens/bitmap.h"
+#include "lens/labels.h"
+#include "lens/lens_state.h"
+#include "lens/smooth_view.h"
+#include "platform/services.h"
+
+namespace pixo {
+
+enum class LensImage { Default, Red, Green, Blue, Ivory, Count };
+
+enum class MouseButton { Left, Right, Middle };
+
+// The lens window: its state, its handlers and the composition of the loupe picture. It owns everything
+// the window shows and reaches the platform only through the services it is given, so the native tests
+// can drive it whole. Handlers carry the names the program's documentation gives them.
+class TFormFilter {
+  public:
+    static constexpr int kLensSize = 200;
+    // What lens pixels show whose source lies outside the captured screen.
+    static constexpr Color kOutsideCapture = kBlack;
+    // A file of this name in the program's folder marks a developer build: settings go to their own subkey
+    // and captures to the program's folder.
+    static constexpr const char* kDeveloperMarker = "Pixoscope.developer";
+    static constexpr const char* kDeveloperSubkey = "Pixoscope (developer build)";
+
+    explicit TFormFilter(const Services& services);
+
+    // The five lens frame pictures, 200 x 200, handed over by the shell before FormCreate.
+    void SetLensPicture(LensImage which, Bitmap picture);
+
+    // ---- Start-up, capture and window lifecycle
+    void FormCreate();
+    void FormDestroy();
+    void FormClose();
+    void FormPaint();
+    void FormShow() {}
+    void FormHide() {}
+    // WM_ACTIVATEAPP. `passOn` runs the platform's default handling. Returns true when the message was
+    // handled here (result 0), false when the platform should handle it as usual.
+    bool WmActivateApp(bool activating, const std::function<void()>& passOn);
+    void WmWindowPosChanged();
+    // WM_ERASEBKGND: the background is never erased.
+    static bool WmEraseBkgnd() { return true; }
+    // The system's settings changed (WM_WININICHANGE / WM_SETTINGCHANGE): re-read the number format.
+    void SettingsChanged();
+    void Timer1Timer();
+
+    void CaptureScreen();
+    void ReleaseScreen();
+    void RestartLens();
+    void Recapture_screenClick();
+    void Close1Click();
+
+    // ---- Rendering
+    void DrawTheLoupe();
+    void ReInitAfterPopUp();
+
+    // ---- Menu, keys and mouse
+    void MenuClick(MenuId id);
+    void PopupMenu1Popup();
+    // A key-down as the window receives it: a menu shortcut first, otherwise FormKeyDown.
+    void KeyDown(std::uint16_t key, Modifiers modifiers);
+    void KeyUp(std::uint16_t key, Modifiers modifiers);
+    void FormKeyDown(std::uint16_t key, Modifiers shift);
+    void FormKeyUp(std::uint16_t key, Modifiers shift);
+    // Presses and moves in window coordinates; routed to the window or the label that takes them.
+    void MouseDown(MouseButton button, Modifiers modifiers, int x, int y, bool doubleClick);
+    void MouseMove(Modifiers modifiers, bool leftHeld, int x, int y);
+    void MouseUp();
+    // Wheel movement in the platform's units (120 a notch, positive away from the user).
+    void MouseWheel(int delta, Modifiers modifiers);
+    void FormMouseDown(MouseButton button, Modifiers shift, int x, int y, bool doubleClick);
+    void FormMouseMove(Modifiers shift, bool leftHeld, int x, int y);
+    void FormMouseWheelDown(Modifiers shift);
+    void FormMouseWheelUp(Modifiers shift);
+    void magnify_1xClick();
+    void magnify_2xClick();
+    void magnify_3xClick();
+    void magnify_4xClick();
+
+    // ---- Colour readout
+    void ShowColValClick();
+    void ShowPMSClick();
+    void CopyValuetoClipboard1Click();
+
+    // ---- Small services used by several commands
+    static void AddTrailingBackslash(std::string& path);
+    void ShellOpen(const std::string& target);
+    // Plays a WAV resource of the program; false (after reporting the error) when it is missing.
+    bool PlayResourceSound(const std::string& name);
+
+    // ---- State, read and written directly by every handler
+    LensState lens;
+    PopupMenu PopupMenu1;
+    Labels labels;
+    Color PickedColor = kBlack;
+    std::string AppDir;
+
+    const Bitmap& BackBuffer() const { return backBuffer_; }
+    const Bitmap& ScreenBitmap() const { return screenBitmap_; }
+    bool CaptureHeld() const { return captureHeld_; }
+    // Whether the window paints through an off-screen buffer (decided once, at creation).
+    bool DoubleBuffered() const { return doubleBuffered_; }
+    // The user's decimal separator, as last read.
+    const std::string& DecimalSeparator() const { return decimalSeparator_; }
+
+  private:
+    void GetSpecialPaths();
+    void DrawMagnifiedView(int left, int top);
+    void DrawFrame();
+    void DrawCornerGuides();
+    void DrawCrosshair();
+    void DrawColorPicker();
+    void CombineLensPicture();
+    void PlaceLabels(int top);
+    void ApplyReadoutVisibility();
+    void UpdateReadout();
+    void ShowSystemError(int code);
+    void StartMessage(const char* text, Color background);
+    const Bitmap& CurrentLensPicture() const;
+    void ZoomIn();
+    void ZoomOut();
+    void MagnifyTo(int newFactor, int newZoomstep);
+
+    Services services_;
+    Bitmap backBuffer_;
+    bool backBufferCreated_ = false;
+    Bitmap screenBitmap_;  // the held capture; serves the view, the smoothed view and saving
+    Bitmap smoothSource_;
+    Bitmap smoothTarget_;
+    SmoothView smoothView_;
+    bool captureHeld_ = false;
+    bool doubleBuffered_ = false;
+    std::string decimalSeparator_ = ".";
+    std::array<Bitmap, static_cast<std::size_t>(LensImage::Count)> lensPictures_;
+    // The control that took the last press: the window, or a label that passes presses on.
+    std::optional<LabelId> pressedLabel_;
+    bool pressIgnored_ = false;
+    int wheelAccumulator_ = 0;
+};
+
+}  // namespace pixo

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+
+#include "lens/colors.h"
+
+namespace pixo {
+
+// How lines of the crosshair, corner guides and measuring star combine with the picture.
+enum class LineMix { NotMaskPen };
+
+// The lens window's shared variables. Every handler reads and writes them directly; the options live in the
+// pop-up menu's check marks instead (see PopupMenu).
+struct LensState {
+    int Factor = 0;  // magnification index: 0 = 1:1, 1 = 2x, 2 = 3x, 3 = 4x
+    int Zoomstep = 0;
+    int RulerFactor = 10;
+    int CaliperFactorH = 40;
+    int CaliperFactorV = 20;
+
+    bool MarkSet = false;
+    bool MeasureActive = false;
+    bool MeasureShown = false;
+    int MarkLeft = 0;
+    int MarkTop = 0;
+    int SavedCrosshair = 0;
+    int SavedShowXY = 0;  // 0 nothing saved, 1 was on, 2 was off
+    int SavedColorPicker = 0;
+    int SavedExpoCheck = 0;
+
+    bool CornerSelecting = false;
+    int CornerStep = 0;
+    bool SmoothViewHeld = false;
+    bool KeyCodeDisplay = false;
+    bool RecaptureRequested = false;
+
+    int Frame1X = 0;
+    int Frame1Y = 0;
+    int Frame2X = 0;
+    int Frame2Y = 0;
+
+    bool Recapturing = false;
+    bool LensPainted = false;
+    bool LensShown = false;
+
+    int CenterX = 0;
+    int CenterY = 0;
+    int CropLeft = 0;
+    int CropTop = 0;
+    int CropWidth = 0;
+    int CropHeight = 0;
+    int DragStartX = 0;
+    int DragStartY = 0;
+
+    LineMix LineMixMode = LineMix::NotMaskPen;
+
+    std::string DocumentsDir;
+    std::string CaptureFolder;
+    std::string SettingsKeyName;
+    std::string ProductName;
+};
+
+}  // namespace pixo
