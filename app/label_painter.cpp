@@ -1,0 +1,103 @@
+#include "app/label_painter.h"
+
+#include <string>
+
+#include "platform/win32/text_convert.h"
+
+namespace pixo {
+namespace {
+
+COLORREF ToColorRef(Color c) {
+    return static_cast<COLORREF>(c);
+}
+
+const wchar_t* FaceName(LabelFontFace face) {
+    switch (face) {
+        case LabelFontFace::Arial:
+            return L"Arial";
+        case LabelFontFace::MsSansSerif:
+            return L"MS Sans Serif";
+        case LabelFontFace::Terminal:
+            return L"Terminal";
+    }
+    return L"Arial";
+}
+
+UINT AlignFlags(TextAlign align) {
+    switch (align) {
+        case TextAlign::Left:
+            return DT_LEFT;
+        case TextAlign::Center:
+            return DT_CENTER;
+        case TextAlign::Right:
+            return DT_RIGHT;
+    }
+    return DT_LEFT;
+}
+
+}  // namespace
+
+LabelPainter::~LabelPainter() {
+    for (CachedFont& f : fonts_) {
+        if (f.handle != nullptr)
+            DeleteObject(f.handle);
+    }
+}
+
+HFONT LabelPainter::FontFor(const LabelFont& font) {
+    for (CachedFont& f : fonts_) {
+        if (f.handle != nullptr && f.font.face == font.face && f.font.pixelHeight == font.pixelHeight &&
+            f.font.bold == font.bold) {
+            return f.handle;
+        }
+    }
+    const BYTE charset = font.face == LabelFontFace::Terminal ? OEM_CHARSET : DEFAULT_CHARSET;
+    // A negative height asks for that character height in pixels.
+    HFONT handle = CreateFontW(-font.pixelHeight, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                               charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH | FF_DONTCARE, FaceName(font.face));
+    for (CachedFont& f : fonts_) {
+        if (f.handle == nullptr) {
+            f = {font, handle};
+            return handle;
+        }
+    }
+    return handle;  // more faces than slots: not expected; the handle is then owned by GDI until exit
+}
+
+void LabelPainter::Paint(HDC dc, Labels& labels) {
+    const int savedDc = SaveDC(dc);
+    for (std::size_t i = 0; i < kLabelCount; ++i) {
+        Label& label = labels[static_cast<LabelId>(i)];
+        if (!label.visible)
+            continue;
+        // Readouts are Windows-1252 bytes; converting them by a fixed table shows byte 248 as "ø" whatever
+        // the system's code page.
+        const std::wstring text = Cp1252ToWide(label.text.View());
+        SelectObject(dc, FontFor(label.font));
+        RECT box{label.left, label.top, label.left + label.width, label.top + label.height};
+        if (!label.fixedSize) {
+            RECT measured{0, 0, 0, 0};
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
+                      DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+            label.width = static_cast<int>(measured.right);
+            label.height = static_cast<int>(measured.bottom);
+            box = {label.left, label.top, label.left + label.width, label.top + label.height};
+        }
+        if (label.transparent) {
+            SetBkMode(dc, TRANSPARENT);
+        } else {
+            SetBkMode(dc, OPAQUE);
+            SetBkColor(dc, ToColorRef(label.background));
+            HBRUSH brush = CreateSolidBrush(ToColorRef(label.background));
+            FillRect(dc, &box, brush);
+            DeleteObject(brush);
+        }
+        SetTextColor(dc, ToColorRef(label.color));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
+                  AlignFlags(label.align) | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    }
+    RestoreDC(dc, savedDc);
+}
+
+}  // namespace pixo

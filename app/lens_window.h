@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include "app/label_painter.h"
+#include "app/win32_window_host.h"
+#include "lens/form_filter.h"
+
+namespace pixo {
+
+// The real lens window: a borderless, always-on-top 200 x 200 popup. Its window procedure only turns
+// messages into calls of the core's handlers and paints what the core composed.
+class LensWindow {
+  public:
+    LensWindow(TFormFilter& form, Win32WindowHost& host) : form_(form), host_(host) {}
+    LensWindow(const LensWindow&) = delete;
+    LensWindow& operator=(const LensWindow&) = delete;
+    ~LensWindow();
+
+    // Creates the (hidden) window and runs the form's start-up; false when the window could not be made.
+    bool Create(HINSTANCE instance);
+    HWND Handle() const { return host_.Handle(); }
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    void PaintInto(HDC dc);
+    void ShowMenu(LPARAM lParam);
+    void Press(MouseButton button, WPARAM wParam, LPARAM lParam, bool doubleClick);
+
+    TFormFilter& form_;
+    Win32WindowHost& host_;
+    LabelPainter labelPainter_;
+    HDC bufferDc_ = nullptr;
+    HBITMAP bufferBitmap_ = nullptr;
+    HGDIOBJ bufferOldBitmap_ = nullptr;
+    bool created_ = false;
+};
+
+}  // namespace pixo

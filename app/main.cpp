@@ -1,0 +1,73 @@
+// Program entry: makes the platform services, the lens window and its form, and runs the message loop.
+#include <ole2.h>
+#include <windows.h>
+
+#include "app/lens_pictures.h"
+#include "app/lens_window.h"
+#include "app/win32_window_host.h"
+#include "lens/form_filter.h"
+#include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_locale.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_screen_capture.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_sound.h"
+
+namespace {
+
+// Per-monitor DPI awareness makes every window coordinate and captured pixel a physical pixel. The manifest
+// declares it; this covers a program started without its manifest. Looked up at run time for older systems.
+void DeclareDpiAwareness() {
+    using SetContextFn = BOOL(WINAPI*)(HANDLE);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (auto setContext = reinterpret_cast<SetContextFn>(
+            reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")))) {
+        if (setContext(reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4))))  // per monitor, version 2
+            return;
+    }
+    using SetAwareFn = BOOL(WINAPI*)();
+    if (auto setAware =
+            reinterpret_cast<SetAwareFn>(reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDPIAware"))))
+        setAware();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/) {
+    DeclareDpiAwareness();
+    OleInitialize(nullptr);
+
+    pixo::Win32WindowHost host;
+    const pixo::OwnerWindow owner = [&host] { return host.Handle(); };
+    pixo::Win32ScreenCapture screen;
+    pixo::Win32Clipboard clipboard(owner);
+    pixo::Win32Registry registry;
+    pixo::Win32Shell shell(owner);
+    pixo::Win32Sound sound(instance);
+    pixo::Win32Files files;
+    pixo::Win32Clock clock;
+    pixo::Win32Locale locale;
+    pixo::Win32Timer timer(host);
+    pixo::Win32Dialogs dialogs(owner);
+    const pixo::Services services{screen, host,  clipboard, registry, shell,  sound,
+                                  files,  clock, locale,    timer,    dialogs};
+
+    pixo::TFormFilter form(services);
+    pixo::LoadLensPictures(instance, form);
+    pixo::LensWindow window(form, host);
+    if (!window.Create(instance))
+        return 1;
+    ShowWindow(window.Handle(), SW_SHOW);
+    UpdateWindow(window.Handle());
+
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    OleUninitialize();
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,110 @@
+#include "app/win32_window_host.h"
+
+namespace pixo {
+namespace {
+
+constexpr UINT kMoveFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+
+// Display affinity is a newer API: looked up at run time so the program still starts where it is missing.
+using SetWindowDisplayAffinityFn = BOOL(WINAPI*)(HWND, DWORD);
+constexpr DWORD kWdaNone = 0x0;
+constexpr DWORD kWdaExcludeFromCapture = 0x11;
+
+SetWindowDisplayAffinityFn DisplayAffinityFunction() {
+    static const auto fn = reinterpret_cast<SetWindowDisplayAffinityFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetWindowDisplayAffinity")));
+    return fn;
+}
+
+}  // namespace
+
+RECT Win32WindowHost::WindowRect() {
+    RECT rect{};
+    GetWindowRect(window_, &rect);
+    return rect;
+}
+
+int Win32WindowHost::Left() {
+    return static_cast<int>(WindowRect().left);
+}
+
+int Win32WindowHost::Top() {
+    return static_cast<int>(WindowRect().top);
+}
+
+void Win32WindowHost::MoveTo(int left, int top) {
+    SetWindowPos(window_, nullptr, left, top, 0, 0, kMoveFlags);
+}
+
+void Win32WindowHost::SetLeft(int left) {
+    MoveTo(left, Top());
+}
+
+void Win32WindowHost::SetTop(int top) {
+    MoveTo(Left(), top);
+}
+
+void Win32WindowHost::SetBounds(int left, int top, int width, int height) {
+    SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32WindowHost::SetRegion(int width, int height) {
+    // The system owns the region once it is set.
+    SetWindowRgn(window_, CreateRectRgn(0, 0, width, height), TRUE);
+}
+
+bool Win32WindowHost::Show() {
+    ShowWindow(window_, SW_SHOW);
+    return IsWindowVisible(window_) != FALSE;
+}
+
+bool Win32WindowHost::Hide() {
+    ShowWindow(window_, SW_HIDE);
+    // Let the windows beneath repaint the area the lens uncovered before anything grabs the screen: flush
+    // our drawing, give the compositor a frame, and give other programs' repaints a moment.
+    GdiFlush();
+    Sleep(40);
+    return IsWindowVisible(window_) == FALSE;
+}
+
+bool Win32WindowHost::Visible() {
+    return IsWindowVisible(window_) != FALSE;
+}
+
+void Win32WindowHost::Invalidate() {
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void Win32WindowHost::HandleOneMessage() {
+    MSG msg;
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+        PostQuitMessage(static_cast<int>(msg.wParam));  // leave the quit for the main loop
+        return;
+    }
+    if (got > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void Win32WindowHost::Close() {
+    SendMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void Win32WindowHost::SetExcludedFromCapture(bool excluded) {
+    if (const SetWindowDisplayAffinityFn fn = DisplayAffinityFunction())
+        fn(window_, excluded ? kWdaExcludeFromCapture : kWdaNone);
+}
+
+void Win32Timer::Start(int milliseconds) {
+    SetTimer(host_.Handle(), kTimerId, static_cast<UINT>(milliseconds), nullptr);
+    running_ = true;
+}
+
+void Win32Timer::Stop() {
+    KillTimer(host_.Handle(), kTimerId);
+    running_ = false;
+}
+
+}  // namespace pixo
