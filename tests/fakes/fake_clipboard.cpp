@@ -1,0 +1,62 @@
+#include "fakes/fake_clipboard.h"
+
+#include <array>
+
+namespace pixo {
+namespace {
+
+constexpr std::array<char32_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string Cp1252ToUtf8(std::string_view cp1252) {
+    std::string out;
+    for (const char c : cp1252) {
+        const auto byte = static_cast<unsigned char>(c);
+        AppendUtf8(out, byte >= 0x80 && byte <= 0x9F ? kCp1252High[byte - 0x80u] : char32_t{byte});
+    }
+    return out;
+}
+
+bool FakeClipboard::SetText(std::string_view cp1252) {
+    if (busy)
+        return false;
+    text = std::string(cp1252);
+    bitmap.reset();
+    ++setTextCount;
+    return true;
+}
+
+bool FakeClipboard::SetBitmap(const Bitmap& value) {
+    if (busy)
+        return false;
+    bitmap = value;
+    text.reset();
+    ++setBitmapCount;
+    return true;
+}
+
+std::optional<std::string> FakeClipboard::GetText() {
+    if (busy || !text)
+        return std::nullopt;
+    return Cp1252ToUtf8(*text);
+}
+
+}  // namespace pixo

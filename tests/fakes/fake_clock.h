@@ -1,0 +1,21 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/clock.h"
+
+namespace pixo {
+
+// A clock that stands still until it is set or slept on. Sleeping advances it by the time slept,
+// carrying into seconds, minutes, hours and the date.
+class FakeClock final : public IClock {
+  public:
+    LocalTime Now() override { return now; }
+    void Sleep(int milliseconds) override;
+    void Advance(long long milliseconds);
+
+    LocalTime now{2026, 12, 7, 0, 15, 32, 45};
+    std::vector<int> sleeps;  // every Sleep, in order
+};
+
+}  // namespace pixo

@@ -1,0 +1,80 @@
+#include "fakes/fake_files.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace pixo {
+namespace {
+
+constexpr char kAccessDenied[] = "Access is denied.";
+constexpr char kPathNotFound[] = "The system cannot find the path specified.";
+
+std::string Trimmed(std::string path) {
+    while (path.size() > 1 && path.back() == '\\')
+        path.pop_back();
+    return path;
+}
+
+bool IsDriveRoot(const std::string& path) {
+    return path.size() == 2 && path[1] == ':';
+}
+
+std::string ParentOf(const std::string& path) {
+    const std::size_t slash = path.rfind('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+}  // namespace
+
+bool PathLess::operator()(const std::string& a, const std::string& b) const {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+bool FakeFiles::FileExists(const std::string& path) {
+    return files.count(Trimmed(path)) != 0;
+}
+
+bool FakeFiles::FolderExists(const std::string& path) {
+    const std::string folder = Trimmed(path);
+    return IsDriveRoot(folder) || folders.count(folder) != 0;
+}
+
+bool FakeFiles::CreateFolders(const std::string& path) {
+    const std::string folder = Trimmed(path);
+    if (folder.empty() || FolderExists(folder))
+        return !folder.empty();
+    if (FileExists(folder)) {
+        lastErrorText = "Cannot create a file when that file already exists.";
+        return false;
+    }
+    const std::string parent = ParentOf(folder);
+    if (!parent.empty() && !CreateFolders(parent))
+        return false;
+    if (failCreates) {
+        lastErrorText = kAccessDenied;
+        return false;
+    }
+    folders.insert(folder);
+    createdFolders.push_back(folder);
+    return true;
+}
+
+bool FakeFiles::WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    const std::string file = Trimmed(path);
+    const std::string parent = ParentOf(file);
+    if (!parent.empty() && !FolderExists(parent)) {
+        lastErrorText = kPathNotFound;
+        return false;
+    }
+    if (failWrites || folders.count(file) != 0) {
+        lastErrorText = kAccessDenied;
+        return false;
+    }
+    files[file].assign(bytes.begin(), bytes.end());
+    ++writeCount;
+    return true;
+}
+
+}  // namespace pixo

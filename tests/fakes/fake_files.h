@@ -1,0 +1,36 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace pixo {
+
+// Orders paths as Windows compares them: without regard to ASCII case.
+struct PathLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+};
+
+// Files and folders in memory. Drive roots ("C:") always exist; every other folder exists once created.
+// Like the real file system, a file can only be written into an existing folder.
+class FakeFiles final : public IFiles {
+  public:
+    bool FileExists(const std::string& path) override;
+    bool FolderExists(const std::string& path) override;
+    bool CreateFolders(const std::string& path) override;
+    bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
+    std::string LastErrorText() override { return lastErrorText; }
+
+    std::map<std::string, std::vector<std::uint8_t>, PathLess> files;
+    std::set<std::string, PathLess> folders;
+    bool failWrites = false;                  // every write fails with "Access is denied."
+    bool failCreates = false;                 // creating any missing folder fails with "Access is denied."
+    int writeCount = 0;                       // successful writes
+    std::vector<std::string> createdFolders;  // each folder created, in order
+    std::string lastErrorText;
+};
+
+}  // namespace pixo

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "platform/win32/win32_clipboard.h"
+
+namespace pixo {
+namespace {
+
+HWND CreateOwner() {
+    return CreateWindowExW(0, L"STATIC", L"clipboard owner", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+// Text of a clipboard format, read past the clipboard class under test.
+template <typename Char>
+std::basic_string<Char> RawText(UINT format) {
+    std::basic_string<Char> text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (const HANDLE data = GetClipboardData(format)) {
+        if (const auto* chars = static_cast<const Char*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Another thread that opens the clipboard and keeps it open until Release.
+class ClipboardHolder {
+  public:
+    ClipboardHolder() {
+        opened_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        thread_ = std::thread([this] {
+            const HWND window = CreateOwner();
+            held_ = OpenClipboard(window) != FALSE;
+            SetEvent(opened_);
+            WaitForSingleObject(release_, INFINITE);
+            if (held_)
+                CloseClipboard();
+            DestroyWindow(window);
+        });
+        WaitForSingleObject(opened_, INFINITE);
+    }
+    ~ClipboardHolder() {
+        Release();
+        CloseHandle(opened_);
+        CloseHandle(release_);
+    }
+    void Release() {
+        SetEvent(release_);
+        if (thread_.joinable())
+            thread_.join();
+    }
+    bool Held() const { return held_; }
+
+  private:
+    HANDLE opened_;
+    HANDLE release_;
+    bool held_ = false;
+    std::thread thread_;
+};
+
+class Win32ClipboardTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_NE(owner_, nullptr); }
+    void TearDown() override { DestroyWindow(owner_); }
+
+    HWND owner_ = CreateOwner();
+    Win32Clipboard clipboard_{[this] { return owner_; }};
+};
+
+TEST_F(Win32ClipboardTest, TextIsOfferedAsUnicodeAndAsTheOriginalBytes) {
+    ASSERT_TRUE(clipboard_.SetText("H30\xF8 S100.0 B100.0"));
+    EXPECT_EQ(RawText<wchar_t>(CF_UNICODETEXT), L"H30\u00F8 S100.0 B100.0");
+    EXPECT_EQ(RawText<char>(CF_TEXT), "H30\xF8 S100.0 B100.0");
+    EXPECT_EQ(clipboard_.GetText(), "H30\xC3\xB8 S100.0 B100.0");
+
+    ASSERT_TRUE(clipboard_.SetText(" C0% M50% Y100% K0% \x80"));
+    EXPECT_EQ(RawText<wchar_t>(CF_UNICODETEXT), L" C0% M50% Y100% K0% \u20AC");
+    EXPECT_EQ(clipboard_.GetText(), " C0% M50% Y100% K0% \xE2\x82\xAC");
+}
+
+TEST_F(Win32ClipboardTest, ABusyClipboardKeepsItsContent) {
+    ASSERT_TRUE(clipboard_.SetText("R128 G128 B128"));
+    {
+        ClipboardHolder holder;
+        ASSERT_TRUE(holder.Held());
+        EXPECT_FALSE(clipboard_.SetText("#808080"));
+        EXPECT_FALSE(clipboard_.SetBitmap(Bitmap(4, 4)));
+    }
+    EXPECT_EQ(clipboard_.GetText(), "R128 G128 B128");
+}
+
+TEST_F(Win32ClipboardTest, BitmapIsADibWithTheSamePixels) {
+    Bitmap picture(3, 2);
+    picture.SetPixel(0, 0, HexColor(0xFF0000));
+    picture.SetPixel(2, 0, HexColor(0x00FF00));
+    picture.SetPixel(1, 1, HexColor(0x0000FF));
+    picture.SetPixel(2, 1, HexColor(0x123456));
+    ASSERT_TRUE(clipboard_.SetBitmap(picture));
+    EXPECT_EQ(clipboard_.GetText(), std::nullopt);  // the text before was emptied away
+
+    // Programs that paste only device-dependent bitmaps get one made by the system.
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const HANDLE data = GetClipboardData(CF_DIB);
+    ASSERT_NE(data, nullptr);
+    const auto* bytes = static_cast<const unsigned char*>(GlobalLock(data));
+    ASSERT_NE(bytes, nullptr);
+    BITMAPINFOHEADER header{};
+    std::memcpy(&header, bytes, sizeof(header));
+    EXPECT_EQ(header.biWidth, 3);
+    EXPECT_EQ(std::abs(header.biHeight), 2);
+    EXPECT_EQ(header.biBitCount, 32);
+    EXPECT_EQ(header.biCompression, static_cast<DWORD>(BI_RGB));
+    const auto* pixels = reinterpret_cast<const std::uint32_t*>(bytes + header.biSize);
+    for (int y = 0; y < 2; ++y) {
+        const int row = header.biHeight > 0 ? 1 - y : y;
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(pixels[row * 3 + x] & 0xFFFFFFu, ToPixel(picture.GetPixel(x, y))) << x << "," << y;
+    }
+    GlobalUnlock(data);
+    CloseClipboard();
+}
+
+}  // namespace
+}  // namespace pixo

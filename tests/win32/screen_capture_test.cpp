@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/win32/win32_screen_capture.h"
+
+namespace pixo {
+namespace {
+
+TEST(Win32ScreenCaptureTest, GrabsTheWholePrimaryScreen) {
+    Win32ScreenCapture capture;
+    const ScreenSize size = capture.PrimaryScreenSize();
+    ASSERT_GT(size.width, 0);
+    ASSERT_GT(size.height, 0);
+
+    Bitmap screen(3, 3);
+    ASSERT_TRUE(capture.Grab(screen));
+    EXPECT_EQ(screen.Width(), size.width);
+    EXPECT_EQ(screen.Height(), size.height);
+    for (int y = 0; y < screen.Height(); y += 7) {
+        for (int x = 0; x < screen.Width(); x += 7)
+            ASSERT_EQ(screen.Row(y)[x] >> 24, 0u) << x << "," << y;
+    }
+    ASSERT_TRUE(capture.Grab(screen));  // again, into a bitmap of the right size already
+    EXPECT_EQ(screen.Width(), size.width);
+}
+
+LRESULT CALLBACK PaintRed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint{};
+        const HDC dc = BeginPaint(window, &paint);
+        RECT all{};
+        GetClientRect(window, &all);
+        const HBRUSH brush = CreateSolidBrush(RGB(230, 20, 90));
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A window of a known colour shows up in the capture in that colour, in the right place.
+TEST(Win32ScreenCaptureTest, CapturesWhatIsOnTheScreenInItsColours) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = PaintRed;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"PixoCaptureProbe";
+    RegisterClassW(&windowClass);
+    const HWND window = CreateWindowExW(WS_EX_TOPMOST, L"PixoCaptureProbe", L"", WS_POPUP | WS_VISIBLE, 40, 30, 120, 80,
+                                        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    UpdateWindow(window);
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+    GdiFlush();
+
+    Win32ScreenCapture capture;
+    Bitmap screen;
+    ASSERT_TRUE(capture.Grab(screen));
+    EXPECT_EQ(screen.GetPixel(100, 70), MakeColor(230, 20, 90));
+    EXPECT_EQ(screen.GetPixel(41, 31), MakeColor(230, 20, 90));
+    EXPECT_NE(screen.GetPixel(38, 28), MakeColor(230, 20, 90));
+    DestroyWindow(window);
+}
+
+}  // namespace
+}  // namespace pixo
