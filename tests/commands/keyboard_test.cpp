@@ -1,0 +1,177 @@
+#include "lens/lens_fixture.h"
+
+namespace pixo {
+namespace {
+
+class Keyboard : public LensFixture {
+  protected:
+    void SetUp() override { Start(); }
+    void Down(std::uint16_t key, Modifiers m = kNoModifier) { form.KeyDown(key, m); }
+    void Up(std::uint16_t key = 0) { form.KeyUp(key, kNoModifier); }
+    const char* BarText() const { return LabelOf(LabelId::CropLabel).text.CStr(); }
+};
+
+TEST_F(Keyboard, ArrowsAndKeypadMoveByOneTenOrOneWithTwoModifiers) {
+    Press(vk::kLeft);
+    EXPECT_EQ(Left(), 199);
+    Press(vk::kLeft, kCtrl);
+    EXPECT_EQ(Left(), 189);
+    Press(vk::kLeft, kCtrl | kShift);
+    EXPECT_EQ(Left(), 188) << "two modifiers match neither Ctrl nor Shift";
+    Press(vk::kLeft, kShift);
+    EXPECT_EQ(Left(), 188) << "Shift sizes the caliper instead";
+    Press(vk::kNumpad6, kCtrl);
+    Press(vk::kNumpad2);
+    Press(vk::kUp, kAlt);
+    Press(vk::kNumpad8);
+    Press(vk::kDown, kCtrl);
+    EXPECT_EQ(Left(), 198);
+    EXPECT_EQ(Top(), 209);
+    EXPECT_EQ(form.lens.CenterX, 298) << "each move redraws";
+}
+
+TEST_F(Keyboard, ZoomKeysStepAndStopAtTheEnds) {
+    Press(vk::kSubtract);
+    EXPECT_EQ(form.lens.Factor, 0);
+    for (int i = 0; i < 5; ++i)
+        Press(vk::kOemPlus);
+    EXPECT_EQ(form.lens.Factor, 3);
+    EXPECT_TRUE(Checked(MenuId::magnify_4x));
+    Press(vk::kOemMinus);
+    EXPECT_EQ(form.lens.Factor, 2);
+    Press('1');
+    EXPECT_EQ(form.lens.Factor, 0);
+    EXPECT_TRUE(Checked(MenuId::magnify_1x));
+}
+
+TEST_F(Keyboard, ShiftPlusAndMinusSizeTheRulerWithinTwoAndTheViewSpan) {
+    Press(vk::kAdd, kShift);
+    EXPECT_EQ(form.lens.RulerFactor, 10) << "ruler off: nothing";
+    Press(vk::Letter('R'), kCtrl);
+    ASSERT_TRUE(Checked(MenuId::Ruler1));
+    Press(vk::kOemPlus, kShift);
+    EXPECT_EQ(form.lens.RulerFactor, 11);
+    EXPECT_EQ(form.lens.Factor, 0) << "a shifted plus does not zoom";
+    form.lens.RulerFactor = 3;
+    Press(vk::kSubtract, kShift);
+    Press(vk::kSubtract, kShift);
+    EXPECT_EQ(form.lens.RulerFactor, 2);
+}
+
+TEST_F(Keyboard, CaliperSizesStopAtTheViewSpan) {
+    Press(vk::Letter('K'), kCtrl);
+    Press('3');
+    form.lens.CaliperFactorH = 60;
+    for (int i = 0; i < 20; ++i)
+        form.KeyDown(vk::kRight, kShift);
+    // The keys stop at the view span, 67 at 3x; the redraw after each step clamps the caliper to 66.
+    EXPECT_EQ(form.lens.CaliperFactorH, 66);
+    form.lens.CaliperFactorV = 2;
+    Press(vk::kUp, kShift);
+    Press(vk::kNumpad8, kShift);
+    EXPECT_EQ(form.lens.CaliperFactorV, 1);
+}
+
+TEST_F(Keyboard, ParkTogglesBetweenMinus180AndOne) {
+    Press(vk::Letter('P'));
+    EXPECT_EQ(Left(), -180);
+    EXPECT_EQ(Top(), 768 / 2 - 100);
+    Press(vk::Letter('P'));
+    EXPECT_EQ(Left(), 1);
+    Press(vk::Letter('P'));
+    EXPECT_EQ(Left(), -180);
+}
+
+TEST_F(Keyboard, SCyclesTheLensModesWithTheirCaptions) {
+    const struct {
+        MenuId checked;
+        const char* caption;
+    } ring[] = {{MenuId::Ruler1, "Ruler mode"},
+                {MenuId::Caliper1, "Caliper mode"},
+                {MenuId::None, "Glass only magnifier"},
+                {MenuId::LensBorder1, "Graphical magnifier"}};
+    for (const auto& step : ring) {
+        Press(vk::Letter('S'));
+        EXPECT_STREQ(BarText(), step.caption);
+        for (MenuId id : {MenuId::Ruler1, MenuId::Caliper1, MenuId::LensBorder1})
+            EXPECT_EQ(Checked(id), id == step.checked) << step.caption;
+        EXPECT_TRUE(LabelOf(LabelId::CropLabel).visible);
+        EXPECT_EQ(LabelOf(LabelId::CropLabel).background, HexColor(0x51BFE2));
+        EXPECT_TRUE(platform.timer.running);
+    }
+}
+
+TEST_F(Keyboard, ShortcutsGoToTheMenuAndNeverToTheKeyHandler) {
+    Press(vk::Letter('S'), kCtrl);
+    EXPECT_TRUE(Checked(MenuId::RGBtoHSB1));
+    EXPECT_TRUE(Checked(MenuId::LensBorder1)) << "Ctrl+S does not cycle the lens mode";
+    Press(vk::Letter('P'), kCtrl);
+    EXPECT_FALSE(Checked(MenuId::ShowColVal));
+    EXPECT_EQ(Left(), 200) << "Ctrl+P does not park";
+    Press(vk::Letter('A'), kCtrl);
+    EXPECT_TRUE(Checked(MenuId::AutoCapture1));
+    EXPECT_FALSE(form.lens.SmoothViewHeld);
+}
+
+TEST_F(Keyboard, AHeldShowsTheSmoothViewUntilAnyKeyIsReleased) {
+    Press('2');
+    form.lens.KeyCodeDisplay = true;
+    Down(vk::Letter('A'), kAlt);
+    EXPECT_TRUE(form.lens.SmoothViewHeld);
+    EXPECT_TRUE(LabelOf(LabelId::ColorLabel).transparent) << "the first A skips the Alt toggle";
+    EXPECT_FALSE(LabelOf(LabelId::ZoomLabel).visible) << "and the key code display";
+    Down(vk::Letter('A'), kAlt);
+    EXPECT_FALSE(LabelOf(LabelId::ColorLabel).transparent) << "an auto-repeat goes on like any key";
+    EXPECT_STREQ(LabelOf(LabelId::ZoomLabel).text.CStr(), "65");
+    Up(16);
+    EXPECT_FALSE(form.lens.SmoothViewHeld);
+}
+
+TEST_F(Keyboard, AltTogglesTheReadoutBackgroundsWithEveryKeyDown) {
+    Down(vk::kLeft, kAlt);
+    EXPECT_EQ(Left(), 199) << "Alt+Left also moves one pixel";
+    for (LabelId id : {LabelId::ColorLabel, LabelId::PMSLabel1, LabelId::XYLabel, LabelId::GrayPercentLabel})
+        EXPECT_FALSE(LabelOf(id).transparent);
+    EXPECT_TRUE(LabelOf(LabelId::ColorShadeLabel).transparent);
+    Down(18, kAlt);
+    EXPECT_TRUE(LabelOf(LabelId::ColorLabel).transparent);
+}
+
+TEST_F(Keyboard, BackslashShowsKeyCodesUntilTheNextRedraw) {
+    Down(vk::kOem5);
+    EXPECT_STREQ(LabelOf(LabelId::ZoomLabel).text.CStr(), "220");
+    EXPECT_TRUE(LabelOf(LabelId::ZoomLabel).visible);
+    Up();
+    EXPECT_STREQ(LabelOf(LabelId::ZoomLabel).text.CStr(), "1:1");
+    EXPECT_FALSE(LabelOf(LabelId::ZoomLabel).visible);
+    Down(vk::kLeft);
+    EXPECT_STREQ(LabelOf(LabelId::ZoomLabel).text.CStr(), "37");
+    Down(16, kShift);
+    EXPECT_STREQ(LabelOf(LabelId::ZoomLabel).text.CStr(), "Shiftkey");
+}
+
+TEST_F(Keyboard, EscapeEndsACornerSelection) {
+    form.lens.CornerSelecting = true;
+    form.lens.CornerStep = 2;
+    form.labels[LabelId::CropLabel].visible = true;
+    Press(vk::kEscape);
+    EXPECT_FALSE(form.lens.CornerSelecting);
+    EXPECT_EQ(form.lens.CornerStep, 0);
+    EXPECT_FALSE(LabelOf(LabelId::CropLabel).visible);
+    EXPECT_TRUE(LabelOf(LabelId::CropLabel).text.Empty());
+}
+
+TEST_F(Keyboard, RRecapturesAndUnknownKeysDoNothing) {
+    Press(vk::Letter('R'));
+    EXPECT_EQ(platform.screen.grabCount, 2);
+    EXPECT_TRUE(platform.clock.sleeps.empty()) << "the key recaptures at once";
+    const int left = Left();
+    const int grabs = platform.screen.grabCount;
+    Press(vk::Letter('Z'));
+    Press(vk::kInsert, kShift);
+    EXPECT_EQ(Left(), left);
+    EXPECT_EQ(platform.screen.grabCount, grabs);
+}
+
+}  // namespace
+}  // namespace pixo

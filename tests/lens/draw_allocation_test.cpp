@@ -1,0 +1,65 @@
+// The loupe is redrawn on every mouse move while the lens is dragged: a draw must not allocate.
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "lens_fixture.h"
+
+namespace {
+std::atomic<bool> countingAllocations{false};
+std::atomic<int> allocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (countingAllocations)
+        ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace pixo {
+namespace {
+
+class DrawAllocation : public LensFixture {
+  protected:
+    int AllocationsOf(const std::function<void()>& work) {
+        allocations = 0;
+        countingAllocations = true;
+        work();
+        countingAllocations = false;
+        return allocations;
+    }
+};
+
+TEST_F(DrawAllocation, NoDrawAllocatesInAnyModeOrNotation) {
+    Start();
+    for (MenuId option : {MenuId::Showblack1, MenuId::ShowMagn1, MenuId::Test1})
+        form.PopupMenu1.SetChecked(option, true);
+    const MenuId notations[] = {MenuId::None,      MenuId::HEXColor1, MenuId::HEXgrb1,  MenuId::ToCMYK1,
+                                MenuId::RGBtoHSB1, MenuId::RGBtoXYZ1, MenuId::RGBtoLAB1};
+    for (int factor = 0; factor < 4; ++factor) {
+        for (MenuId notation : notations) {
+            if (notation != MenuId::None)
+                form.PopupMenu1.SetChecked(notation, true);
+            form.lens.Factor = factor;
+            form.lens.SmoothViewHeld = factor == 2;
+            form.DrawTheLoupe();  // the first draw in a mode may size what it reuses
+            EXPECT_EQ(AllocationsOf([&] {
+                          for (int i = 0; i < 5; ++i)
+                              form.DrawTheLoupe();
+                      }),
+                      0)
+                << "factor " << factor << " notation " << static_cast<int>(notation);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pixo
