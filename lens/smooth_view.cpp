@@ -1,0 +1,139 @@
+#include "lens/smooth_view.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace pixo {
+
+namespace {
+
+constexpr int kRadius = 3;
+
+double Sinc(double t) {
+    if (t == 0.0)
+        return 1.0;
+    const double x = std::numbers::pi * t;
+    return std::sin(x) / x;
+}
+
+double Lanczos3(double x) {
+    const double ax = std::abs(x);
+    return ax < kRadius ? Sinc(ax) * Sinc(ax / kRadius) : 0.0;
+}
+
+// Source indices past an edge are mirrored back into the image (the edge pixel itself is not repeated).
+int MirrorIndex(int j, int size) {
+    if (j < 0)
+        j = -j;
+    if (j >= size)
+        j = 2 * size - 1 - j;
+    return std::clamp(j, 0, size - 1);
+}
+
+std::uint8_t Clamp8(int value) {
+    return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+}
+
+}  // namespace
+
+const SmoothView::Axis* SmoothView::Find(int sourceSize, int targetSize) const {
+    for (const Axis& axis : axes_) {
+        if (axis.sourceSize == sourceSize && axis.targetSize == targetSize)
+            return &axis;
+    }
+    return nullptr;
+}
+
+bool SmoothView::Prepare(int sourceSize, int targetSize) {
+    if (sourceSize <= 0 || targetSize < sourceSize)
+        return false;
+    if (IsPrepared(sourceSize, targetSize))
+        return true;
+    Axis axis;
+    axis.sourceSize = sourceSize;
+    axis.targetSize = targetSize;
+    const double scale =
+        sourceSize == 1 ? static_cast<double>(targetSize) : static_cast<double>(targetSize - 1) / (sourceSize - 1);
+    axis.first.reserve(static_cast<std::size_t>(targetSize) + 1);
+    axis.divisor.reserve(static_cast<std::size_t>(targetSize));
+    for (int i = 0; i < targetSize; ++i) {
+        const double centre = i / scale;
+        axis.first.push_back(static_cast<int>(axis.contributors.size()));
+        int sum = 0;
+        const int from = static_cast<int>(std::floor(centre - kRadius));
+        const int to = static_cast<int>(std::ceil(centre + kRadius));
+        for (int j = from; j <= to; ++j) {
+            const int weight = static_cast<int>(std::nearbyint(Lanczos3(centre - j) * 256.0));
+            if (weight == 0)
+                continue;
+            axis.contributors.push_back(Contributor{MirrorIndex(j, sourceSize), weight});
+            sum += weight;
+        }
+        axis.divisor.push_back(sum != 0 ? sum : 256);
+    }
+    axis.first.push_back(static_cast<int>(axis.contributors.size()));
+    axes_.push_back(std::move(axis));
+    // Enough intermediate image for a square picture of these sizes.
+    const auto needed = static_cast<std::size_t>(targetSize) * static_cast<std::size_t>(sourceSize) * 3;
+    if (intermediate_.capacity() < needed)
+        intermediate_.reserve(needed);
+    return true;
+}
+
+bool SmoothView::Resample(const Bitmap& source, Bitmap& target) {
+    if (source.Empty() || target.Empty())
+        return false;
+    if (!Prepare(source.Width(), target.Width()) || !Prepare(source.Height(), target.Height()))
+        return false;
+    const Axis& across = *Find(source.Width(), target.Width());
+    const Axis& down = *Find(source.Height(), target.Height());
+    const int width = target.Width();
+    intermediate_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(source.Height()) * 3);
+
+    // Horizontal pass: each source row onto the target's width, three bytes per pixel.
+    for (int y = 0; y < source.Height(); ++y) {
+        const Pixel* row = source.Row(y);
+        std::uint8_t* out = intermediate_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 3;
+        for (int i = 0; i < width; ++i) {
+            int sums[3] = {0, 0, 0};
+            for (int k = across.first[static_cast<std::size_t>(i)]; k < across.first[static_cast<std::size_t>(i) + 1];
+                 ++k) {
+                const Contributor& c = across.contributors[static_cast<std::size_t>(k)];
+                const Pixel p = row[c.source];
+                for (int channel = 0; channel < 3; ++channel)
+                    sums[channel] += c.weight * static_cast<int>((p >> (8 * channel)) & 0xFF);
+            }
+            const int divisor = across.divisor[static_cast<std::size_t>(i)];
+            for (int channel = 0; channel < 3; ++channel)
+                out[static_cast<std::size_t>(i) * 3 + static_cast<std::size_t>(channel)] =
+                    Clamp8(sums[channel] / divisor);
+        }
+    }
+
+    // Vertical pass: the intermediate rows onto the target's height.
+    for (int r = 0; r < target.Height(); ++r) {
+        Pixel* out = target.Row(r);
+        const int divisor = down.divisor[static_cast<std::size_t>(r)];
+        for (int i = 0; i < width; ++i) {
+            int sums[3] = {0, 0, 0};
+            for (int k = down.first[static_cast<std::size_t>(r)]; k < down.first[static_cast<std::size_t>(r) + 1];
+                 ++k) {
+                const Contributor& c = down.contributors[static_cast<std::size_t>(k)];
+                const std::uint8_t* in =
+                    intermediate_.data() + (static_cast<std::size_t>(c.source) * static_cast<std::size_t>(width) +
+                                            static_cast<std::size_t>(i)) *
+                                               3;
+                for (int channel = 0; channel < 3; ++channel)
+                    sums[channel] += c.weight * in[channel];
+            }
+            Pixel p = 0;
+            for (int channel = 0; channel < 3; ++channel)
+                p |= static_cast<Pixel>(Clamp8(sums[channel] / divisor)) << (8 * channel);
+            out[i] = p;
+        }
+    }
+    return true;
+}
+
+}  // namespace pixo
