@@ -97,8 +97,11 @@ LRESULT LensWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            // Key-downs with Alt held arrive as system keys; they are the program's, not the system menu's.
+            // Key-downs with Alt held arrive as system keys; they are the program's, not the system menu's,
+            // except Alt+F4, which still closes the window as everywhere else.
             form_.KeyDown(static_cast<std::uint16_t>(wParam), CurrentModifiers());
+            if (message == WM_SYSKEYDOWN && wParam == VK_F4)
+                break;
             return 0;
         case WM_KEYUP:
         case WM_SYSKEYUP:
