@@ -1,0 +1,159 @@
+#include "color/notations.h"
+
+#include <algorithm>
+
+#include "color/components.h"
+#include "color/fixed_text.h"
+#include "color/rounded_percent.h"
+
+namespace pixo {
+
+namespace {
+
+void AppendHexByte(Text& t, int v) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    t += kDigits[(v >> 4) & 0xF];
+    t += kDigits[v & 0xF];
+}
+
+// The web-safe level of a channel's band: 0x00, 0x33, ... 0xFF, always the level at or below it.
+int WebSafeLevel(int v) {
+    return v / 48 * 51;
+}
+
+}  // namespace
+
+Text RgbText(Color c) {
+    Text t("R");
+    t.AppendInt(RedOf(c));
+    t += " G";
+    t.AppendInt(GreenOf(c));
+    t += " B";
+    t.AppendInt(BlueOf(c));
+    return t;
+}
+
+Text HexText(Color c) {
+    Text t;
+    AppendHexByte(t, RedOf(c));
+    AppendHexByte(t, GreenOf(c));
+    AppendHexByte(t, BlueOf(c));
+    return t;
+}
+
+Text HtmlHexText(Color c) {
+    Text t("#");
+    t += HexText(c);
+    return t;
+}
+
+Text WebSafeText(Color c) {
+    Text t("#");
+    AppendHexByte(t, WebSafeLevel(RedOf(c)));
+    AppendHexByte(t, WebSafeLevel(GreenOf(c)));
+    AppendHexByte(t, WebSafeLevel(BlueOf(c)));
+    return t;
+}
+
+Text BgrText(std::string_view htmlHex) {
+    const std::string_view hex = htmlHex.substr(std::min<std::size_t>(1, htmlHex.size()));
+    auto pair = [hex](std::size_t at) { return hex.substr(std::min(at, hex.size()), 2); };
+    Text t("$00");
+    t += pair(4);
+    t += pair(2);
+    t += pair(0);
+    return t;
+}
+
+Text CmykText(Color c) {
+    const int cyan = 255 - RedOf(c);
+    const int magenta = 255 - GreenOf(c);
+    const int yellow = 255 - BlueOf(c);
+    const int black = std::min({cyan, magenta, yellow});
+    Text t(" C");
+    t.AppendInt(RoundedPercent(cyan - black, 255 - black));
+    t += "% M";
+    t.AppendInt(RoundedPercent(magenta - black, 255 - black));
+    t += "% Y";
+    t.AppendInt(RoundedPercent(yellow - black, 255 - black));
+    t += "% K";
+    t.AppendInt(RoundedPercent(black, 255));
+    t += '%';
+    return t;
+}
+
+Text HsbText(Color c, std::string_view decimalSeparator) {
+    const HsbValues v = HsbOf(c);
+    Text t("H");
+    t += FixedText(v.hue, 3, 0, decimalSeparator);
+    t += "\xF8 S";  // character 248 of the label's ANSI code page
+    t += FixedText(v.saturation, 3, 1, decimalSeparator);
+    t += " B";
+    t += FixedText(v.brightness, 3, 1, decimalSeparator);
+    return t;
+}
+
+Text XyzText(Color c, std::string_view decimalSeparator) {
+    const XyzValues v = XyzOf(c);
+    Text t("X");
+    t += FixedText(v.x, 3, 2, decimalSeparator);
+    t += " Y";
+    t += FixedText(v.y, 3, 2, decimalSeparator);
+    t += " Z";
+    t += FixedText(v.z, 3, 2, decimalSeparator);
+    return t;
+}
+
+Text LabText(Color c, std::string_view decimalSeparator) {
+    const LabValues v = LabOf(c);
+    Text t("L");
+    t += FixedText(v.l, 3, 3, decimalSeparator);
+    t += " A";
+    t += FixedText(v.a, 3, 3, decimalSeparator);
+    t += " B";
+    t += FixedText(v.b, 3, 3, decimalSeparator);
+    return t;
+}
+
+Text ReadoutText(Notation notation, Color c, std::string_view decimalSeparator) {
+    switch (notation) {
+        case Notation::Rgb:
+            return RgbText(c);
+        case Notation::Hex:
+            return HtmlHexText(c);
+        case Notation::WebSafe:
+            return WebSafeText(c);
+        case Notation::Bgr:
+            return BgrText(HtmlHexText(c));
+        case Notation::Cmyk:
+            return CmykText(c);
+        case Notation::Hsb:
+            return HsbText(c, decimalSeparator);
+        case Notation::Xyz:
+            return XyzText(c, decimalSeparator);
+        case Notation::Lab:
+            return LabText(c, decimalSeparator);
+    }
+    return RgbText(c);
+}
+
+Notation ChooseNotation(const NotationChecks& checks) {
+    // Tested from the last item up, so that the last checked one wins.
+    if (checks.rgbToLab)
+        return Notation::Lab;
+    if (checks.rgbToXyz)
+        return Notation::Xyz;
+    if (checks.rgbToHsb)
+        return Notation::Hsb;
+    if (checks.toCmyk)
+        return Notation::Cmyk;
+    if (checks.hexBgr)
+        return Notation::Bgr;
+    if (checks.webSafe)
+        return Notation::WebSafe;
+    if (checks.hexColor)
+        return Notation::Hex;
+    return Notation::Rgb;
+}
+
+}  // namespace pixo
