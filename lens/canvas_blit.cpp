@@ -49,6 +49,28 @@ Pixel SourcePixel(const Bitmap& source, int x, int y, Pixel outside) {
     return source.Contains(x, y) ? source.Row(y)[x] : outside;
 }
 
+// The widest target a stretch maps through its column table on the stack; wider ones take the slow path.
+constexpr int kMaxTableColumns = 4096;
+constexpr int kUnmapped = -0x7FFFFFFF;
+
+// Copies source pixels [sx + first, sx + last) of one row to line[tx + first, tx + last), `outside` where the
+// source row or column lies outside the source bitmap.
+void CopyRow(const Bitmap& source, int sx, int sourceY, Pixel* line, int tx, int first, int last, Pixel outside) {
+    if (first >= last)
+        return;
+    Pixel* to = line + (tx + first);
+    if (sourceY < 0 || sourceY >= source.Height()) {
+        std::fill(to, to + (last - first), outside);
+        return;
+    }
+    const int insideFirst = std::clamp(-sx, first, last);
+    const int insideLast = std::clamp(source.Width() - sx, insideFirst, last);
+    std::fill(to, to + (insideFirst - first), outside);
+    const Pixel* from = source.Row(sourceY) + (sx + insideFirst);
+    std::copy(from, from + (insideLast - insideFirst), to + (insideFirst - first));
+    std::fill(to + (insideLast - first), to + (last - first), outside);
+}
+
 }  // namespace
 
 void StretchCopy(const Bitmap& source,
@@ -70,16 +92,42 @@ void StretchCopy(const Bitmap& source,
     if (th == 1 && sh > 1)
         --sh;
     const Pixel outsidePixel = ToPixel(outside);
+    if (tw > kMaxTableColumns) {
+        MapAxis(sh, th, true, [&](int row, int sourceRow) {
+            const int y = ty + row;
+            if (y < 0 || y >= target.Height())
+                return;
+            Pixel* line = target.Row(y);
+            MapAxis(sw, tw, false, [&](int column, int sourceColumn) {
+                const int x = tx + column;
+                if (x >= 0 && x < target.Width())
+                    line[x] = SourcePixel(source, sx + sourceColumn, sy + sourceRow, outsidePixel);
+            });
+        });
+        return;
+    }
+    // The column placement is the same for every row: work it out once. This is the hot path of every
+    // magnified draw of the loupe.
+    int sourceColumnOf[kMaxTableColumns];
+    std::fill(sourceColumnOf, sourceColumnOf + tw, kUnmapped);
+    MapAxis(sw, tw, false, [&](int column, int sourceColumn) { sourceColumnOf[column] = sx + sourceColumn; });
+    const int firstColumn = std::max(0, -tx);
+    const int lastColumn = std::min(tw, target.Width() - tx);
+    const unsigned sourceWidth = static_cast<unsigned>(source.Width());
     MapAxis(sh, th, true, [&](int row, int sourceRow) {
         const int y = ty + row;
         if (y < 0 || y >= target.Height())
             return;
         Pixel* line = target.Row(y);
-        MapAxis(sw, tw, false, [&](int column, int sourceColumn) {
-            const int x = tx + column;
-            if (x >= 0 && x < target.Width())
-                line[x] = SourcePixel(source, sx + sourceColumn, sy + sourceRow, outsidePixel);
-        });
+        const int sourceY = sy + sourceRow;
+        const bool rowInside = sourceY >= 0 && sourceY < source.Height();
+        const Pixel* from = rowInside ? source.Row(sourceY) : nullptr;
+        for (int column = firstColumn; column < lastColumn; ++column) {
+            const int s = sourceColumnOf[column];
+            if (s == kUnmapped)
+                continue;
+            line[tx + column] = rowInside && static_cast<unsigned>(s) < sourceWidth ? from[s] : outsidePixel;
+        }
     });
 }
 
@@ -89,11 +137,8 @@ void CopyRect(const Bitmap& source, int sx, int sy, Bitmap& target, int tx, int 
     const int bottom = std::min(h, target.Height() - ty);
     const int left = std::max(0, -tx);
     const int right = std::min(w, target.Width() - tx);
-    for (int row = top; row < bottom; ++row) {
-        Pixel* line = target.Row(ty + row);
-        for (int column = left; column < right; ++column)
-            line[tx + column] = SourcePixel(source, sx + column, sy + row, outsidePixel);
-    }
+    for (int row = top; row < bottom; ++row)
+        CopyRow(source, sx, sy + row, target.Row(ty + row), tx, left, right, outsidePixel);
 }
 
 void AndCopy(const Bitmap& source, Bitmap& target) {
