@@ -34,6 +34,7 @@ void TFormFilter::UpdateReadout() {
         PopupMenu1.Checked(MenuId::RGBtoLAB1),
     };
     labels[LabelId::ColorLabel].text = ReadoutText(ChooseNotation(checks), PickedColor, decimalSeparator_).View();
+    readoutShown_ = true;
 }
 
 void TFormFilter::ApplyReadoutVisibility() {
@@ -68,6 +69,9 @@ void TFormFilter::ShowPMSClick() {
 }
 
 void TFormFilter::CopyValuetoClipboard1Click() {
+    // With the picker off since start the label still holds its placeholder, which is no colour value.
+    if (!readoutShown_)
+        return;
     if (!services_.clipboard.SetText(labels[LabelId::ColorLabel].text.View()))
         services_.dialogs.Error("Cannot open clipboard");
 }

@@ -147,6 +147,8 @@ class TFormFilter {
     std::optional<LabelId> pressedLabel_;
     bool pressIgnored_ = false;
     int wheelAccumulator_ = 0;
+    // Whether the colour readout has shown a value since start; until then there is nothing to copy.
+    bool readoutShown_ = false;
 };
 
 }  // namespace pixo
