@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+
+namespace pixo::e2e {
+
+// Real input, as the user gives it: every call goes through SendInput, so the programs receive it from the
+// system's input queue exactly as they would from a mouse and a keyboard. Positions are screen pixels.
+namespace input {
+
+// Moves the pointer; true once the system reports it there.
+bool MoveTo(int x, int y);
+void LeftDown();
+void LeftUp();
+// Moves there, presses and releases.
+void LeftClick(int x, int y);
+void RightClick(int x, int y);
+// Two clicks within the double-click time. Separate clicks on one spot are kept apart by more than that.
+void DoubleClick(int x, int y);
+// Presses the left button at `from`, moves in `steps` even steps to `to`, and releases there.
+void Drag(POINT from, POINT to, int steps);
+// One wheel movement of `notches` (positive: away from the user).
+void Wheel(int notches);
+
+// Presses and releases `key`, holding the `modifiers` (VK_CONTROL, VK_SHIFT, VK_MENU) down around it.
+void Key(WORD key, std::initializer_list<WORD> modifiers = {});
+// Releases every modifier, in case a scenario ended half-way through a combination.
+void ReleaseModifiers();
+
+}  // namespace input
+}  // namespace pixo::e2e

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "commands/menu_ids.h"
+#include "e2e/driver/screen.h"
+#include "e2e/driver/system.h"
+#include "e2e/test_desktop_layout.h"
+
+namespace pixo::e2e {
+
+constexpr int kLensSize = 200;
+// The window class of pop-up menus.
+constexpr wchar_t kMenuClass[] = L"#32768";
+// Where the lens opens with no stored settings.
+constexpr POINT kStartPosition{200, 200};
+
+// Looks at a picture and says what is wrong with it; empty when nothing is.
+using PictureCheck = std::function<std::string(const ScreenPicture&)>;
+
+// Presses Escape until no pop-up menu of the process is open; false if one stays open.
+bool CloseMenusOf(DWORD processId);
+
+// Every scenario: the test desktop over the whole screen, the real pixoscope.exe started on it with the
+// default settings, and both ended afterwards. Screenshots of the screen and the lens are saved when a
+// scenario fails.
+class LensSession : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND Lens() const { return lens_; }
+    HWND Desktop() const { return desktop_; }
+    ChildProcess& LensProcess() { return lensProcess_; }
+    const std::wstring& LensExe() const { return lensExe_; }
+
+    // The lens window's place on the screen.
+    RECT LensRect() const;
+    POINT LensTopLeft() const;
+    // A screen point given in lens coordinates.
+    POINT OnLens(int x, int y) const;
+    ScreenPicture GrabLens() const { return GrabScreen(LensRect()); }
+
+    // Makes the lens the active window as a user would, by clicking it where nothing but the frame lies.
+    void ActivateLens();
+    // A key or key combination pressed on the lens (which is activated first if it is not active).
+    void PressOnLens(WORD key, std::initializer_list<WORD> modifiers = {});
+
+    // Opens the lens's pop-up menu with a right click on the frame and waits until it shows.
+    bool OpenLensMenu();
+    // Where OpenLensMenu clicks: the menu's top-left corner.
+    POINT LensMenuPoint() const { return OnLens(8, 100); }
+    // The pop-up menu windows of the lens that are open, topmost first.
+    std::vector<HWND> LensMenuWindows() { return ProcessWindows(lensProcess_.Id(), kMenuClass); }
+    // Chooses an item of the pop-up menu as a user would by the keyboard, and waits until the menu closes.
+    void ChooseFromLensMenu(MenuId item);
+    // Presses Escape until the pop-up menu is closed.
+    void CloseLensMenu();
+
+    // Tells the test desktop to show the given look and waits until the screen shows it.
+    void ShowDesktop(Variant variant);
+    // Polls the lens until `check` passes. Fails the scenario with the last complaint and a screenshot named
+    // after `what` when it does not pass in time.
+    bool ExpectLensEventually(const std::string& what, const PictureCheck& check);
+    // Waits until the lens picture has stopped changing: two grabs `quiet` apart are equal.
+    ScreenPicture SettledLens(milliseconds quiet = milliseconds(400));
+
+    // Saves a screenshot of the lens with a margin around it under `name`; returns its path.
+    std::wstring SaveLensShot(const std::string& name, int margin = 0) const;
+
+  private:
+    bool StartDesktop();
+    bool StartLens();
+    std::string ScenarioName() const;
+
+    std::unique_ptr<SettingsSandbox> settings_;
+    std::wstring lensExe_;
+    std::wstring desktopExe_;
+    ChildProcess desktopProcess_;
+    ChildProcess lensProcess_;
+    HWND desktop_ = nullptr;
+    HWND lens_ = nullptr;
+    UINT setVariantMessage_ = 0;
+};
+
+}  // namespace pixo::e2e

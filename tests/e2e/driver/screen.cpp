@@ -1,0 +1,73 @@
+#include "e2e/driver/screen.h"
+
+#include <span>
+
+#include "e2e/driver/png_writer.h"
+#include "e2e/driver/system.h"
+
+namespace pixo::e2e {
+
+ScreenPicture GrabScreen(const RECT& area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0)
+        return {};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+
+    ScreenPicture picture(area.left, area.top, width, height);
+    const HDC screen = GetDC(nullptr);
+    if (screen == nullptr)
+        return {};
+    void* bits = nullptr;
+    const HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC memory = CreateCompatibleDC(screen);
+    bool copied = false;
+    if (section != nullptr && memory != nullptr && bits != nullptr) {
+        const HGDIOBJ old = SelectObject(memory, section);
+        copied = BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY) != FALSE;
+        GdiFlush();
+        SelectObject(memory, old);
+    }
+    if (copied) {
+        const auto* source = static_cast<const Rgb*>(bits);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x)
+                picture.At(x, y) = source[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                          static_cast<std::size_t>(x)] &
+                                   kRgbMask;
+        }
+    }
+    if (memory != nullptr)
+        DeleteDC(memory);
+    if (section != nullptr)
+        DeleteObject(section);
+    ReleaseDC(nullptr, screen);
+    return copied ? picture : ScreenPicture{};
+}
+
+SIZE PrimaryScreenSize() {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+std::wstring ShotFolder() {
+    std::wstring folder = EnvironmentPath(L"PIXO_E2E_SHOTS");
+    if (folder.empty())
+        folder = L"e2e-shots";
+    return folder;
+}
+
+std::wstring SaveShot(const ScreenPicture& picture, const std::string& name) {
+    if (picture.Empty())
+        return {};
+    const std::wstring path = ShotFolder() + L"\\" + std::wstring(name.begin(), name.end()) + L".png";
+    return WritePng(path, picture.Width(), picture.Height(), std::span<const Rgb>(picture.Pixels())) ? path
+                                                                                                     : std::wstring{};
+}
+
+}  // namespace pixo::e2e

@@ -1,0 +1,56 @@
+// Moving the lens with the keyboard: the arrow keys move it 1 pixel, 10 with Ctrl; the view follows the
+// window over the frozen capture. A double click recaptures.
+#include "e2e/driver/input.h"
+#include "e2e/driver/lens_checks.h"
+#include "e2e/driver/lens_session.h"
+
+namespace pixo::e2e {
+namespace {
+
+class LensMoves : public LensSession {
+  protected:
+    void SetUp() override {
+        LensSession::SetUp();
+        if (HasFatalFailure())
+            return;
+        PressOnLens('O', {VK_CONTROL});
+        PressOnLens('P', {VK_CONTROL});
+    }
+
+    void ExpectLensAt(int left, int top) {
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                const POINT now = LensTopLeft();
+                return now.x == left && now.y == top;
+            },
+            kActionTimeout))
+            << "the lens is at " << LensTopLeft().x << "," << LensTopLeft().y << ", expected " << left << "," << top;
+        ExpectLensEventually("view at " + std::to_string(left) + "," + std::to_string(top),
+                             [&](const ScreenPicture& lens) {
+                                 return CheckApertureShows(lens, {POINT{left, top}, Variant::Plain});
+                             });
+    }
+};
+
+TEST_F(LensMoves, ArrowKeysMoveOnePixelAndTenWithCtrl) {
+    PressOnLens(VK_RIGHT);
+    ExpectLensAt(kStartPosition.x + 1, kStartPosition.y);
+    PressOnLens(VK_DOWN, {VK_CONTROL});
+    ExpectLensAt(kStartPosition.x + 1, kStartPosition.y + 10);
+    PressOnLens(VK_LEFT, {VK_CONTROL, VK_SHIFT});  // two modifiers are neither Ctrl nor Shift: one pixel
+    ExpectLensAt(kStartPosition.x, kStartPosition.y + 10);
+    PressOnLens(VK_UP);
+    ExpectLensAt(kStartPosition.x, kStartPosition.y + 9);
+}
+
+TEST_F(LensMoves, DoubleClickRecaptures) {
+    ShowDesktop(Variant::Inverted);
+    const POINT frame = OnLens(100, 194);
+    input::DoubleClick(frame.x, frame.y);
+    ExpectLensEventually("after the double click", [&](const ScreenPicture& lens) {
+        return CheckApertureDecodes(lens, {LensTopLeft(), Variant::Inverted});
+    });
+}
+
+}  // namespace
+}  // namespace pixo::e2e

@@ -1,0 +1,131 @@
+// The test desktop: a borderless window over the whole primary screen whose every pixel tells its own
+// position (see test_desktop_layout.h), with a few patches of known colours. The end-to-end scenarios run
+// the lens over it and decode what the lens shows. It is an ordinary window (not topmost), so it can be
+// activated by a click like any other program, and it switches to its other look when told to.
+//
+//   pixo_testdesk.exe            shows the plain look
+//   pixo_testdesk.exe inverted   starts with the inverted look
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cwchar>
+
+#include "e2e/test_desktop_layout.h"
+
+namespace {
+
+using pixo::e2e::Variant;
+
+struct Desktop {
+    int width = 0;
+    int height = 0;
+    HDC memoryDc = nullptr;
+    HBITMAP section = nullptr;
+    HGDIOBJ oldBitmap = nullptr;
+    std::uint32_t* bits = nullptr;
+    UINT setVariantMessage = 0;
+};
+
+Desktop g_desktop;
+
+bool CreatePicture(Desktop& desktop) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = desktop.width;
+    info.bmiHeader.biHeight = -desktop.height;  // top-down: row y is the screen's row y
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    desktop.section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (desktop.section == nullptr || bits == nullptr)
+        return false;
+    desktop.bits = static_cast<std::uint32_t*>(bits);
+    desktop.memoryDc = CreateCompatibleDC(nullptr);
+    desktop.oldBitmap = SelectObject(desktop.memoryDc, desktop.section);
+    return true;
+}
+
+void FillPicture(const Desktop& desktop, Variant variant) {
+    GdiFlush();
+    for (int y = 0; y < desktop.height; ++y) {
+        std::uint32_t* row = desktop.bits + static_cast<std::size_t>(y) * static_cast<std::size_t>(desktop.width);
+        for (int x = 0; x < desktop.width; ++x)
+            row[x] = pixo::e2e::DesktopRgb(x, y, variant);
+    }
+}
+
+LRESULT CALLBACK DesktopProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != 0 && message == g_desktop.setVariantMessage) {
+        FillPicture(g_desktop, wParam == 0 ? Variant::Plain : Variant::Inverted);
+        InvalidateRect(window, nullptr, FALSE);
+        UpdateWindow(window);
+        return 1;
+    }
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // every paint covers the whole update area from the picture
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            const HDC dc = BeginPaint(window, &paint);
+            const RECT& area = paint.rcPaint;
+            BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, g_desktop.memoryDc,
+                   area.left, area.top, SRCCOPY);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void DeclareDpiAwareness() {
+    // Window coordinates and screen pixels must be the same pixels, as they are for the lens.
+    using SetAwareFn = BOOL(WINAPI*)();
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (auto setAware =
+            reinterpret_cast<SetAwareFn>(reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDPIAware"))))
+        setAware();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR commandLine, int /*show*/) {
+    DeclareDpiAwareness();
+    g_desktop.width = GetSystemMetrics(SM_CXSCREEN);
+    g_desktop.height = GetSystemMetrics(SM_CYSCREEN);
+    g_desktop.setVariantMessage = RegisterWindowMessageW(pixo::e2e::kSetVariantMessage);
+    if (!CreatePicture(g_desktop))
+        return 2;
+    const bool inverted = commandLine != nullptr && std::wcsstr(commandLine, L"inverted") != nullptr;
+    FillPicture(g_desktop, inverted ? Variant::Inverted : Variant::Plain);
+
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = DesktopProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = pixo::e2e::kDesktopClass;
+    if (RegisterClassExW(&windowClass) == 0)
+        return 3;
+    const HWND window = CreateWindowExW(0, pixo::e2e::kDesktopClass, pixo::e2e::kDesktopTitle, WS_POPUP, 0, 0,
+                                        g_desktop.width, g_desktop.height, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr)
+        return 4;
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+
+    MSG msg{};
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    SelectObject(g_desktop.memoryDc, g_desktop.oldBitmap);
+    DeleteDC(g_desktop.memoryDc);
+    DeleteObject(g_desktop.section);
+    return static_cast<int>(msg.wParam);
+}
