@@ -86,8 +86,8 @@ def _lit(colour, normal, shine, power):
     """Colour of a metal surface with the given normal; a flat surface shows `colour` itself."""
     diffuse = max(0.0, sum(n * l for n, l in zip(normal, LIGHT)))
     light = (AMBIENT + DIFFUSE * diffuse) / FLAT_LIGHT
-    spec = shine * max(0.0, sum(n * h for n, h in zip(normal, HALF_VECTOR))) ** power
-    return tuple(c * light + spec for c in colour)
+    specular = shine * max(0.0, sum(n * h for n, h in zip(normal, HALF_VECTOR))) ** power
+    return tuple(c * light + specular for c in colour)
 
 
 def _brushed(x, y):
