@@ -110,7 +110,10 @@ void TFormFilter::Recapture_screenClick() {
 }
 
 bool TFormFilter::WmActivateApp(bool activating, const std::function<void()>& passOn) {
-    if (!lens.LensShown || lens.Recapturing)
+    // Hiding the active lens hands activation to another program and showing it takes it back: the
+    // messages that this handler's own hiding and showing cause are ignored, as those of RestartLens are,
+    // or each would start another recapture.
+    if (!lens.LensShown || lens.Recapturing || activationRecapturing_)
         return true;
     if (!PopupMenu1.Checked(MenuId::AutoCapture1) && !lens.RecaptureRequested)
         return false;
@@ -120,13 +123,14 @@ bool TFormFilter::WmActivateApp(bool activating, const std::function<void()>& pa
             services_.window.HandleOneMessage();
             services_.clock.Sleep(300);
         }
-        // The flag is read once: hiding and showing re-enter this handler through the platform.
+        activationRecapturing_ = true;
         const bool painted = lens.LensPainted;
         if (painted)
             services_.window.Hide();
         CaptureScreen();
         if (painted)
             services_.window.Show();
+        activationRecapturing_ = false;
     } else {
         ReleaseScreen();
     }

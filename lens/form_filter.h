@@ -149,6 +149,8 @@ class TFormFilter {
     int wheelAccumulator_ = 0;
     // Whether the colour readout has shown a value since start; until then there is nothing to copy.
     bool readoutShown_ = false;
+    // The activation handler is hiding and showing the lens to recapture.
+    bool activationRecapturing_ = false;
 };
 
 }  // namespace pixo

@@ -44,6 +44,8 @@ bool FakeWindowHost::Show() {
         return true;
     visible = true;
     PositionChanged();
+    if (onVisibilityChanged)
+        onVisibilityChanged(true);
     return true;
 }
 
@@ -51,7 +53,10 @@ bool FakeWindowHost::Hide() {
     calls.push_back("Hide");
     if (failHide)
         return false;
+    const bool wasVisible = visible;
     visible = false;
+    if (wasVisible && onVisibilityChanged)
+        onVisibilityChanged(false);
     return true;
 }
 

@@ -43,7 +43,10 @@ class FakeWindowHost final : public IWindowHost {
     std::vector<std::string> calls;
 
     std::function<void()> onPositionChanged;
-    std::function<void()> onMessage;  // the one message that HandleOneMessage handles
+    std::function<void()> onMessage;
+    // Called after Show or Hide changed the visibility, with the new state: showing the lens activates the
+    // program, hiding it may hand activation to another program.
+    std::function<void(bool)> onVisibilityChanged;  // the one message that HandleOneMessage handles
 
   private:
     void PositionChanged();

@@ -123,19 +123,21 @@ TEST_F(Lifecycle, ActivationRecapturesOnlyWithAutoCaptureAndAfterTheFirstPaint) 
 TEST_F(Lifecycle, ActivationMessagesCausedByTheLensOwnHidingAreIgnored) {
     Start();
     form.PopupMenu1.SetChecked(MenuId::AutoCapture1, true);
-    int nested = 0;
-    // Hiding the active lens deactivates the program and showing it activates it again.
-    platform.window.onPositionChanged = [&] {
-        form.WmWindowPosChanged();
-        if (nested++ < 5)
-            form.WmActivateApp(platform.window.visible, [] {});
+    // Hiding the active lens hands activation to another program; showing it activates the lens again.
+    int messages = 0;
+    platform.window.onVisibilityChanged = [&](bool shown) {
+        if (++messages < 50)
+            form.WmActivateApp(shown, [] {});
     };
     form.WmActivateApp(false, [] {});
     form.WmActivateApp(true, [] {});
     EXPECT_EQ(Grabs(), 2) << "one recapture, not one per nested message";
+    EXPECT_LT(messages, 5) << "the nested messages end at once";
     EXPECT_TRUE(form.CaptureHeld());
+    EXPECT_TRUE(platform.window.visible);
     form.Recapture_screenClick();
     EXPECT_EQ(Grabs(), 3);
+    EXPECT_TRUE(form.CaptureHeld());
 }
 
 TEST_F(Lifecycle, MessageBarHidesWhenTheTimerTicks) {
