@@ -83,6 +83,10 @@ LRESULT LensWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_WINDOWPOSCHANGED: {
             const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
             form_.WmWindowPosChanged();
+            // Paint at once rather than when the queue runs dry, so that a fast drag never shows the
+            // picture of the previous position at the new one.
+            if (created_ && IsWindowVisible(window))
+                UpdateWindow(window);
             return result;
         }
         case WM_ACTIVATEAPP: {

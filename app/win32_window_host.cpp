@@ -3,7 +3,8 @@
 namespace pixo {
 namespace {
 
-constexpr UINT kMoveFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+// Every move repaints the whole picture, so the system need not copy the old one along.
+constexpr UINT kMoveFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS;
 
 // Display affinity is a newer API: looked up at run time so the program still starts where it is missing.
 using SetWindowDisplayAffinityFn = BOOL(WINAPI*)(HWND, DWORD);
