@@ -5,31 +5,28 @@ namespace pixo {
 void TFormFilter::MouseDown(MouseButton button, Modifiers modifiers, int x, int y, bool doubleClick) {
     // A press lands on the topmost label under the pointer, if any. Five labels pass it on to the window's
     // handler in their own coordinates; presses on the others reach no handler at all.
-    pressedLabel_.reset();
     pressIgnored_ = false;
+    pressOffsetX_ = 0;
+    pressOffsetY_ = 0;
     if (const std::optional<LabelId> hit = labels.HitTest(x, y)) {
         const Label& label = labels[*hit];
         if (!label.takesMouse) {
             pressIgnored_ = true;
             return;
         }
-        pressedLabel_ = hit;
-        FormMouseDown(button, modifiers, x - label.left, y - label.top, doubleClick);
-        return;
+        // The label's place at the press holds for the whole drag: a readout label that moves inside the
+        // lens while it is dragged (near the top of the screen) must not make the lens jump.
+        pressOffsetX_ = label.left;
+        pressOffsetY_ = label.top;
     }
-    FormMouseDown(button, modifiers, x, y, doubleClick);
+    FormMouseDown(button, modifiers, x - pressOffsetX_, y - pressOffsetY_, doubleClick);
 }
 
 void TFormFilter::MouseMove(Modifiers modifiers, bool leftHeld, int x, int y) {
     // Moves matter only while the left button drags; they go to the control that took the press.
     if (!leftHeld || pressIgnored_)
         return;
-    if (pressedLabel_) {
-        const Label& label = labels[*pressedLabel_];
-        x -= label.left;
-        y -= label.top;
-    }
-    FormMouseMove(modifiers, leftHeld, x, y);
+    FormMouseMove(modifiers, leftHeld, x - pressOffsetX_, y - pressOffsetY_);
 }
 
 void TFormFilter::MouseUp() {

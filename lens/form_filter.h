@@ -143,8 +143,10 @@ class TFormFilter {
     bool doubleBuffered_ = false;
     std::string decimalSeparator_ = ".";
     std::array<Bitmap, static_cast<std::size_t>(LensImage::Count)> lensPictures_;
-    // The control that took the last press: the window, or a label that passes presses on.
-    std::optional<LabelId> pressedLabel_;
+    // Where the control that took the last press lies in the window: (0, 0) for the window itself, the
+    // label's corner for a label that passes presses on. A press on another label is ignored.
+    int pressOffsetX_ = 0;
+    int pressOffsetY_ = 0;
     bool pressIgnored_ = false;
     int wheelAccumulator_ = 0;
     // Whether the colour readout has shown a value since start; until then there is nothing to copy.

@@ -47,6 +47,19 @@ TEST_F(Mouse, DragByPassingLabelsButNotByOthers) {
     EXPECT_EQ(platform.screen.grabCount, 1) << "not even a double click";
 }
 
+TEST_F(Mouse, DragByTheReadoutKeepsTheGrabbedPointWhenTheReadoutMovesDown) {
+    MoveTo(300, -20);
+    const Label& color = LabelOf(LabelId::ColorLabel);
+    ASSERT_EQ(color.top, 67);
+    form.MouseDown(MouseButton::Left, kNoModifier, color.left + 10, color.top + 5, false);
+    // The pointer goes 20 pixels up: the window follows, and at Top -40 the readout moves to 115.
+    form.MouseMove(kNoModifier, true, color.left + 10, color.top + 5 - 20);
+    EXPECT_EQ(Top(), -40);
+    ASSERT_EQ(color.top, 115);
+    form.MouseMove(kNoModifier, true, color.left + 10, 67 + 5);
+    EXPECT_EQ(Top(), -40) << "the pointer has not moved relative to the lens since";
+}
+
 TEST_F(Mouse, DoubleClickRecapturesOnceOnItsSecondPress) {
     form.MouseDown(MouseButton::Left, kNoModifier, 10, 10, false);
     EXPECT_EQ(platform.screen.grabCount, 1);
