@@ -5,12 +5,15 @@
 //
 //   pixo_testdesk.exe            shows the plain look
 //   pixo_testdesk.exe inverted   starts with the inverted look
+//   pixo_testdesk.exe holdclipboard ...   shows nothing and holds the clipboard (clipboard_holder.h)
 #include <windows.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <cwchar>
+#include <string>
 
+#include "e2e/clipboard_holder.h"
 #include "e2e/test_desktop_layout.h"
 
 namespace {
@@ -95,6 +98,10 @@ void DeclareDpiAwareness() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR commandLine, int /*show*/) {
+    const std::wstring arguments = commandLine != nullptr ? commandLine : L"";
+    const std::wstring holdMode = pixo::e2e::kHoldClipboardArgument;
+    if (arguments.compare(0, holdMode.size(), holdMode) == 0)
+        return pixo::e2e::HoldClipboard(instance, arguments.substr(holdMode.size()));
     DeclareDpiAwareness();
     g_desktop.width = GetSystemMetrics(SM_CXSCREEN);
     g_desktop.height = GetSystemMetrics(SM_CYSCREEN);

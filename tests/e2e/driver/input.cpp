@@ -167,6 +167,16 @@ void Key(WORD key, std::initializer_list<WORD> modifiers) {
     Sleep(static_cast<DWORD>(kKeyPause.count()));
 }
 
+void KeyDown(WORD key) {
+    Send({KeyEvent(key, false)});
+    Sleep(static_cast<DWORD>(kKeyPause.count()));
+}
+
+void KeyUp(WORD key) {
+    Send({KeyEvent(key, true)});
+    Sleep(static_cast<DWORD>(kKeyPause.count()));
+}
+
 void ReleaseModifiers() {
     std::vector<INPUT> events;
     for (const WORD modifier : std::initializer_list<WORD>{VK_CONTROL, VK_SHIFT, VK_MENU}) {

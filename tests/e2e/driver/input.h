@@ -26,6 +26,9 @@ void Wheel(int notches);
 
 // Presses and releases `key`, holding the `modifiers` (VK_CONTROL, VK_SHIFT, VK_MENU) down around it.
 void Key(WORD key, std::initializer_list<WORD> modifiers = {});
+// Only presses `key`, or only releases it: a key held down while the scenario looks at the screen.
+void KeyDown(WORD key);
+void KeyUp(WORD key);
 // Releases every modifier, in case a scenario ended half-way through a combination.
 void ReleaseModifiers();
 

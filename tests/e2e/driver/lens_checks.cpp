@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <utility>
+#include <vector>
 
 namespace pixo::e2e {
 namespace {
@@ -110,6 +111,68 @@ std::string CheckApertureDecodes(const ScreenPicture& lens, const DesktopUnder& 
                                 ", the desktop pixel of (" + std::to_string(told.x) + "," + std::to_string(told.y) +
                                 "), not of (" + std::to_string(screenX) + "," + std::to_string(screenY) + ")");
             }
+        }
+    }
+    return complaints.Report();
+}
+
+std::string CheckMagnifiedView(const ScreenPicture& lens, const DesktopUnder& desk, int factor) {
+    static constexpr int kOffsets[] = {0, 50, 66, 75};
+    static constexpr int kSpans[] = {200, 100, 66, 50};
+    if (factor < 0 || factor > 3)
+        return "no such magnification";
+    const int offset = kOffsets[factor];
+    const int span = kSpans[factor];
+    // Which source column each lens column shows and which source row each lens row, relative to the lens's
+    // top-left corner: computed for replication, read from the centre row and column at 3x.
+    std::vector<int> columns(kSize);
+    std::vector<int> rows(kSize);
+    Complaints complaints;
+    for (int i = 0; i < kSize; ++i) {
+        columns[static_cast<std::size_t>(i)] = offset + i * span / kSize;
+        rows[static_cast<std::size_t>(i)] = offset + i * span / kSize;
+    }
+    if (factor == 2) {
+        constexpr int kFirst = 20;  // the aperture's extent on the centre row and column
+        constexpr int kLast = 180;
+        for (int i = kFirst; i <= kLast; ++i) {
+            columns[static_cast<std::size_t>(i)] = DecodeRgb(lens.At(i, 100), desk.variant).x - desk.topLeft.x;
+            rows[static_cast<std::size_t>(i)] = DecodeRgb(lens.At(100, i), desk.variant).y - desk.topLeft.y;
+        }
+        for (const auto& [map, axis] : {std::pair{&columns, "column"}, std::pair{&rows, "row"}}) {
+            const auto source = [&](int i) { return (*map)[static_cast<std::size_t>(i)]; };
+            if (source(kFirst) < offset || source(kLast) >= offset + span)
+                complaints.Note(std::string(axis) + "s show source pixels outside the 66 from the lens corner + 66");
+            // 160 device pixels show 160 * 66 / 200 source pixels, give or take a run cut by the aperture.
+            const int shown = source(kLast) - source(kFirst);
+            if (shown < 51 || shown > 54)
+                complaints.Note("the aperture's " + std::string(axis) + "s show " + std::to_string(shown + 1) +
+                                " source pixels, not 3x");
+            int runStart = kFirst;
+            for (int i = kFirst + 1; i <= kLast + 1; ++i) {
+                if (i <= kLast && source(i) == source(i - 1))
+                    continue;
+                // The aperture cuts the outer runs short.
+                const int run = i - runStart;
+                if (run > 4 || (run < 3 && runStart > kFirst && i <= kLast))
+                    complaints.Note(std::string(axis) + " " + std::to_string(runStart) + ": a source pixel shown " +
+                                    std::to_string(run) + " times");
+                if (i <= kLast && source(i) != source(i - 1) + 1)
+                    complaints.Note(std::string(axis) + " " + std::to_string(i) + ": the source jumps by " +
+                                    std::to_string(source(i) - source(i - 1)));
+                runStart = i;
+            }
+        }
+        if (!complaints.Empty())
+            return complaints.Report();
+    }
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            if (!InAperture(x, y))
+                continue;
+            const Rgb expected = desk.At(columns[static_cast<std::size_t>(x)], rows[static_cast<std::size_t>(y)]);
+            if (lens.At(x, y) != expected)
+                complaints.Add(x, y, lens.At(x, y), expected, "magnified view");
         }
     }
     return complaints.Report();

@@ -69,6 +69,12 @@ std::string CheckApertureShows(const ScreenPicture& lens,
 // the desktop, not itself. Names the first pixels that decode elsewhere.
 std::string CheckApertureDecodes(const ScreenPicture& lens, const DesktopUnder& desk, int radius = 80);
 
+// The view at magnification `factor` (0 to 3 for 1:1, 2x, 3x, 4x) over the desktop: the source square at
+// (Left, Top) + 0, 50, 66 or 75. At 1:1, 2x and 4x every aperture pixel shows its source pixel replicated
+// exactly; at 3x the 66 source pixels of each row and column are stretched in order over runs of 3 or 4
+// device pixels (the exact runs are the platform's), checked on every aperture pixel.
+std::string CheckMagnifiedView(const ScreenPicture& lens, const DesktopUnder& desk, int factor);
+
 // The framed lens: the desktop ANDed with the lens picture inside the frame's circle, the picture's plate
 // alone outside it (the corners are filled white before the AND). A band around the circle's edge may show
 // either. Pixels in `skip` are left out.

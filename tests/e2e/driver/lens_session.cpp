@@ -164,6 +164,25 @@ POINT LensSession::OnLens(int x, int y) const {
     return {origin.x + x, origin.y + y};
 }
 
+bool LensSession::ExpectLensAt(int left, int top) {
+    const bool there = WaitUntil(
+        [&] {
+            const POINT now = LensTopLeft();
+            return now.x == left && now.y == top;
+        },
+        kActionTimeout);
+    EXPECT_TRUE(there) << "the lens is at " << LensTopLeft().x << "," << LensTopLeft().y << ", expected " << left << ","
+                       << top;
+    return there;
+}
+
+bool LensSession::DragLensBy(POINT grab, int dx, int dy) {
+    const POINT origin = LensTopLeft();
+    const POINT from = OnLens(grab.x, grab.y);
+    input::Drag(from, {from.x + dx, from.y + dy}, 8);
+    return ExpectLensAt(origin.x + dx, origin.y + dy);
+}
+
 void LensSession::ActivateLens() {
     if (GetForegroundWindow() == lens_)
         return;

@@ -40,6 +40,7 @@ class LensSession : public ::testing::Test {
     HWND Desktop() const { return desktop_; }
     ChildProcess& LensProcess() { return lensProcess_; }
     const std::wstring& LensExe() const { return lensExe_; }
+    const std::wstring& DesktopExe() const { return desktopExe_; }
 
     // The lens window's place on the screen.
     RECT LensRect() const;
@@ -47,6 +48,13 @@ class LensSession : public ::testing::Test {
     // A screen point given in lens coordinates.
     POINT OnLens(int x, int y) const;
     ScreenPicture GrabLens() const { return GrabScreen(LensRect()); }
+
+    // Waits until the lens window's top-left corner is at (left, top); fails the scenario if it does not get
+    // there in time.
+    bool ExpectLensAt(int left, int top);
+    // Drags the lens with the left button from the lens point `grab` by (dx, dy) screen pixels, in several
+    // steps, and waits until the window has followed.
+    bool DragLensBy(POINT grab, int dx, int dy);
 
     // Makes the lens the active window as a user would, by clicking it where nothing but the frame lies.
     void ActivateLens();

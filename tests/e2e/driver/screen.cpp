@@ -1,5 +1,6 @@
 #include "e2e/driver/screen.h"
 
+#include <cstring>
 #include <span>
 
 #include "e2e/driver/png_writer.h"
@@ -30,7 +31,16 @@ ScreenPicture GrabScreen(const RECT& area) {
     bool copied = false;
     if (section != nullptr && memory != nullptr && bits != nullptr) {
         const HGDIOBJ old = SelectObject(memory, section);
-        copied = BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY) != FALSE;
+        // Only the part on the screen is copied (a copy reaching past the screen's edge may copy nothing at
+        // all); the rest stays black.
+        std::memset(bits, 0, static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * sizeof(Rgb));
+        const RECT screenRect{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                              GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                              GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+        RECT visible{};
+        copied = IntersectRect(&visible, &area, &screenRect) == FALSE ||
+                 BitBlt(memory, visible.left - area.left, visible.top - area.top, visible.right - visible.left,
+                        visible.bottom - visible.top, screen, visible.left, visible.top, SRCCOPY) != FALSE;
         GdiFlush();
         SelectObject(memory, old);
     }

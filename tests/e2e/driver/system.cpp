@@ -90,6 +90,24 @@ HANDLE ScenarioJob() {
     return job;
 }
 
+struct ChildQuery {
+    const wchar_t* className;
+    std::vector<std::wstring>* texts;
+};
+
+BOOL CALLBACK CollectChildText(HWND window, LPARAM param) {
+    auto* query = reinterpret_cast<ChildQuery*>(param);
+    wchar_t text[256] = {};
+    GetClassNameW(window, text, 256);
+    if (query->className != nullptr && lstrcmpiW(text, query->className) != 0)
+        return TRUE;
+    // WM_GETTEXT rather than GetWindowText: the latter does not ask a control of another process.
+    text[0] = L'\0';
+    SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    query->texts->push_back(text);
+    return TRUE;
+}
+
 BOOL CALLBACK PostClose(HWND window, LPARAM processId) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
@@ -189,6 +207,13 @@ std::vector<HWND> ProcessWindows(DWORD processId, const wchar_t* className) {
     WindowQuery query{processId, className, nullptr, nullptr, &windows};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
     return windows;
+}
+
+std::vector<std::wstring> ChildWindowTexts(HWND parent, const wchar_t* className) {
+    std::vector<std::wstring> texts;
+    ChildQuery query{className, &texts};
+    EnumChildWindows(parent, CollectChildText, reinterpret_cast<LPARAM>(&query));
+    return texts;
 }
 
 SettingsSandbox::SettingsSandbox() : makerKeyExisted_(KeyExists(kMakerKey)) {

@@ -64,6 +64,8 @@ class ChildProcess {
 HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* title);
 // All visible top-level windows of process `processId` with this class, topmost first.
 std::vector<HWND> ProcessWindows(DWORD processId, const wchar_t* className);
+// The texts of the child windows of `parent` with this class (all children when null), in z order.
+std::vector<std::wstring> ChildWindowTexts(HWND parent, const wchar_t* className);
 
 // The program's settings keys below HKEY_CURRENT_USER. A scenario starts from the default settings: the
 // keys are moved aside before the program starts and put back afterwards, so a user's settings survive a
