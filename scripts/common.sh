@@ -8,7 +8,7 @@ pixo_packages=(
     cmake ninja-build g++ make python3
     libgtest-dev googletest libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 xvfb x11-utils imagemagick
+    wine wine64 fonts-wine fonts-liberation xvfb x11-utils imagemagick
 )
 
 pixo_ensure_packages() {
@@ -21,7 +21,7 @@ pixo_ensure_packages() {
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 # Starts a virtual X display for the rest of the script when none is set; stops it on exit.
