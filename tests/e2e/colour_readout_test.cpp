@@ -56,7 +56,7 @@ class ColourReadout : public LensSession {
     // Drags the lens by its frame until its centre pixel (99, 99) lies on screen pixel `at`.
     bool PutCentreOn(POINT at) {
         const POINT now = LensTopLeft();
-        return DragLensBy({100, 194}, at.x - 99 - now.x, at.y - 99 - now.y);
+        return DragLensBy(kOnFrame, at.x - 99 - now.x, at.y - 99 - now.y);
     }
 
     // Ctrl+C on the lens, then the clipboard must hold `text` in both plain-text formats.

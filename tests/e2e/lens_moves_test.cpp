@@ -13,18 +13,12 @@ class LensMoves : public LensSession {
         LensSession::SetUp();
         if (HasFatalFailure())
             return;
-        PressOnLens('O', {VK_CONTROL});
-        PressOnLens('P', {VK_CONTROL});
+        TurnOverlaysOff();
     }
 
-    void ExpectLensAt(int left, int top) {
-        EXPECT_TRUE(WaitUntil(
-            [&] {
-                const POINT now = LensTopLeft();
-                return now.x == left && now.y == top;
-            },
-            kActionTimeout))
-            << "the lens is at " << LensTopLeft().x << "," << LensTopLeft().y << ", expected " << left << "," << top;
+    // The window's top-left corner at (left, top), and the view showing the desktop under that place.
+    void ExpectMovedTo(int left, int top) {
+        ExpectLensAt(left, top);
         ExpectLensEventually("view at " + std::to_string(left) + "," + std::to_string(top),
                              [&](const ScreenPicture& lens) {
                                  return CheckApertureShows(lens, {POINT{left, top}, Variant::Plain});
@@ -34,22 +28,20 @@ class LensMoves : public LensSession {
 
 TEST_F(LensMoves, ArrowKeysMoveOnePixelAndTenWithCtrl) {
     PressOnLens(VK_RIGHT);
-    ExpectLensAt(kStartPosition.x + 1, kStartPosition.y);
+    ExpectMovedTo(kStartPosition.x + 1, kStartPosition.y);
     PressOnLens(VK_DOWN, {VK_CONTROL});
-    ExpectLensAt(kStartPosition.x + 1, kStartPosition.y + 10);
+    ExpectMovedTo(kStartPosition.x + 1, kStartPosition.y + 10);
     PressOnLens(VK_LEFT, {VK_CONTROL, VK_SHIFT});  // two modifiers are neither Ctrl nor Shift: one pixel
-    ExpectLensAt(kStartPosition.x, kStartPosition.y + 10);
+    ExpectMovedTo(kStartPosition.x, kStartPosition.y + 10);
     PressOnLens(VK_UP);
-    ExpectLensAt(kStartPosition.x, kStartPosition.y + 9);
+    ExpectMovedTo(kStartPosition.x, kStartPosition.y + 9);
 }
 
 TEST_F(LensMoves, DoubleClickRecaptures) {
     ShowDesktop(Variant::Inverted);
-    const POINT frame = OnLens(100, 194);
+    const POINT frame = OnLens(kOnFrame);
     input::DoubleClick(frame.x, frame.y);
-    ExpectLensEventually("after the double click", [&](const ScreenPicture& lens) {
-        return CheckApertureDecodes(lens, {LensTopLeft(), Variant::Inverted});
-    });
+    ExpectApertureDecodes("after the double click", Variant::Inverted);
 }
 
 }  // namespace

@@ -11,29 +11,15 @@ namespace {
 constexpr int kTowardsUser = -1;
 constexpr int kAwayFromUser = 1;
 
-class LensWheel : public LensSession {
+// Starts at 1:1 with nothing over the view.
+class LensWheel : public BareLensSession {
   protected:
-    void SetUp() override {
-        LensSession::SetUp();
-        if (HasFatalFailure())
-            return;
-        PressOnLens('O', {VK_CONTROL});
-        PressOnLens('P', {VK_CONTROL});
-        ExpectView("1:1 at the start", 0);
-    }
-
     // One notch with the pointer on the active lens's frame.
     void Notch(int direction) {
         ActivateLens();
-        const POINT at = OnLens(100, 194);
+        const POINT at = OnLens(kOnFrame);
         input::MoveTo(at.x, at.y);
         input::Wheel(direction);
-    }
-
-    void ExpectView(const std::string& what, int factor) {
-        ExpectLensEventually(what, [&](const ScreenPicture& lens) {
-            return CheckMagnifiedView(lens, {LensTopLeft(), Variant::Plain}, factor);
-        });
     }
 
     // After a notch that must change nothing: an arrow key, handled after the notch, moves the lens one pixel,
@@ -42,7 +28,7 @@ class LensWheel : public LensSession {
         const POINT was = LensTopLeft();
         PressOnLens(VK_RIGHT);
         ExpectLensAt(was.x + 1, was.y);
-        ExpectView(what, factor);
+        ExpectMagnifiedView(what, factor);
     }
 };
 
@@ -52,20 +38,20 @@ TEST_F(LensWheel, StepsTheMagnificationOnlyWhenTheOptionIsOn) {
 
     ChooseFromLensMenu(MenuId::ZoomWheel1);
     Notch(kTowardsUser);
-    ExpectView("one notch in: 2x", 1);
+    ExpectMagnifiedView("one notch in: 2x", 1);
     Notch(kTowardsUser);
-    ExpectView("two notches in: 3x", 2);
+    ExpectMagnifiedView("two notches in: 3x", 2);
     Notch(kTowardsUser);
-    ExpectView("three notches in: 4x", 3);
+    ExpectMagnifiedView("three notches in: 4x", 3);
     Notch(kTowardsUser);
     ExpectNothingChanged("a notch in at 4x", 3);
 
     Notch(kAwayFromUser);
-    ExpectView("one notch out: 3x", 2);
+    ExpectMagnifiedView("one notch out: 3x", 2);
     Notch(kAwayFromUser);
-    ExpectView("two notches out: 2x", 1);
+    ExpectMagnifiedView("two notches out: 2x", 1);
     Notch(kAwayFromUser);
-    ExpectView("three notches out: 1:1", 0);
+    ExpectMagnifiedView("three notches out: 1:1", 0);
     Notch(kAwayFromUser);
     ExpectNothingChanged("a notch out at 1:1", 0);
 }

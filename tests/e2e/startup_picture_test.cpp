@@ -2,16 +2,14 @@
 // pixel, with the default frame picture, crosshair and colour picker.
 #include <cstdio>
 
+#include "e2e/driver/label_text.h"
 #include "e2e/driver/lens_checks.h"
 #include "e2e/driver/lens_session.h"
 
 namespace pixo::e2e {
 namespace {
 
-class StartupPicture : public LensSession {
-  protected:
-    DesktopUnder Under() const { return {LensTopLeft(), Variant::Plain}; }
-};
+class StartupPicture : public LensSession {};
 
 TEST_F(StartupPicture, OpensAsATopmost200By200WindowAt200200) {
     const RECT rect = LensRect();
@@ -26,8 +24,7 @@ TEST_F(StartupPicture, OpensAsATopmost200By200WindowAt200200) {
 // With the crosshair and the colour picker off nothing lies over the view: the whole aperture is the
 // desktop at 1:1, and the rest of the lens is the frame picture over it.
 TEST_F(StartupPicture, WithoutOverlaysTheApertureIsTheDesktopAt1To1) {
-    PressOnLens('O', {VK_CONTROL});
-    PressOnLens('P', {VK_CONTROL});
+    TurnOverlaysOff();
     const DesktopUnder desk = Under();
     ExpectLensEventually("aperture", [&](const ScreenPicture& lens) { return CheckApertureShows(lens, desk); });
 
@@ -40,7 +37,7 @@ TEST_F(StartupPicture, WithoutOverlaysTheApertureIsTheDesktopAt1To1) {
 // texts lie; those show exactly their mix modes over it, and the swatch the pixel under (99, 99).
 TEST_F(StartupPicture, DefaultOverlaysLieOverTheDesktop) {
     const DesktopUnder desk = Under();
-    const LensArea covered = [](int x, int y) { return OnCrosshair(x, y) || OnSwatch(x, y) || OnReadoutLabels(x, y); };
+    const LensArea covered = OnDefaultOverlays;
     ExpectLensEventually("aperture",
                          [&](const ScreenPicture& lens) { return CheckApertureShows(lens, desk, covered); });
     const LensArea notCrosshair = [](int x, int y) { return OnSwatch(x, y) || OnReadoutLabels(x, y); };
@@ -56,13 +53,8 @@ TEST_F(StartupPicture, DefaultOverlaysLieOverTheDesktop) {
                          [&](const ScreenPicture& lens) { return CheckFramedLens(lens, desk, *frame, covered); });
 
     // The colour value is written in #C6003D over the view.
-    const ScreenPicture lens = SettledLens();
-    int textPixels = 0;
-    for (int y = 67; y < 85; ++y) {
-        for (int x = 24; x < 174; ++x)
-            textPixels += lens.At(x, y) == 0xC6003D ? 1 : 0;
-    }
-    EXPECT_GT(textPixels, 20) << "no colour value text in the readout";
+    const std::size_t textPixels = PixelsOfColour(SettledLens(), {24, 67, 174, 85}, 0xC6003D).size();
+    EXPECT_GT(textPixels, 20u) << "no colour value text in the readout";
 }
 
 // The picture of the README: the lens over the test desktop as it opens.

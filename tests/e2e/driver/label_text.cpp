@@ -56,7 +56,6 @@ ScreenPicture RenderLabel(const std::wstring& text, const LabelBox& label) {
     const HBITMAP bitmap = CreateCompatibleBitmap(screen, kSize, kSize);
     const HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arial");
-    ScreenPicture picture(0, 0, kSize, kSize);
     bool drawn = false;
     if (dc != nullptr && bitmap != nullptr && font != nullptr) {
         const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
@@ -69,16 +68,9 @@ ScreenPicture RenderLabel(const std::wstring& text, const LabelBox& label) {
                   DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
         SelectObject(dc, oldFont);
         SelectObject(dc, oldBitmap);
-
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = kSize;
-        info.bmiHeader.biHeight = -kSize;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        drawn = GetDIBits(screen, bitmap, 0, kSize, &picture.At(0, 0), &info, DIB_RGB_COLORS) == kSize;
+        drawn = true;
     }
+    ScreenPicture picture = drawn ? ReadBitmap(bitmap, kSize, kSize) : ScreenPicture{};
     if (font != nullptr)
         DeleteObject(font);
     if (bitmap != nullptr)
@@ -86,12 +78,6 @@ ScreenPicture RenderLabel(const std::wstring& text, const LabelBox& label) {
     if (dc != nullptr)
         DeleteDC(dc);
     ReleaseDC(nullptr, screen);
-    if (!drawn)
-        return {};
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x)
-            picture.At(x, y) &= kRgbMask;
-    }
     return picture;
 }
 

@@ -82,6 +82,10 @@ bool OnReadoutLabels(int x, int y) {
     return colourValue || pantone;
 }
 
+bool OnDefaultOverlays(int x, int y) {
+    return OnCrosshair(x, y) || OnSwatch(x, y) || OnReadoutLabels(x, y);
+}
+
 std::string CheckApertureShows(const ScreenPicture& lens, const DesktopUnder& desk, const LensArea& skip, int radius) {
     Complaints complaints;
     for (int y = 0; y < kSize; ++y) {
@@ -290,23 +294,9 @@ std::optional<ScreenPicture> LoadLensPicture(const std::wstring& exePath, const 
         BITMAP info{};
         GetObjectW(bitmap, sizeof(info), &info);
         if (info.bmWidth == kSize && info.bmHeight == kSize) {
-            ScreenPicture picture(0, 0, kSize, kSize);
-            BITMAPINFO request{};
-            request.bmiHeader.biSize = sizeof(request.bmiHeader);
-            request.bmiHeader.biWidth = kSize;
-            request.bmiHeader.biHeight = -kSize;
-            request.bmiHeader.biPlanes = 1;
-            request.bmiHeader.biBitCount = 32;
-            request.bmiHeader.biCompression = BI_RGB;
-            const HDC screen = GetDC(nullptr);
-            if (GetDIBits(screen, bitmap, 0, kSize, &picture.At(0, 0), &request, DIB_RGB_COLORS) == kSize) {
-                for (int y = 0; y < kSize; ++y) {
-                    for (int x = 0; x < kSize; ++x)
-                        picture.At(x, y) &= kRgbMask;
-                }
+            ScreenPicture picture = ReadBitmap(bitmap, kSize, kSize);
+            if (!picture.Empty())
                 result = std::move(picture);
-            }
-            ReleaseDC(nullptr, screen);
         }
         DeleteObject(bitmap);
     }

@@ -59,6 +59,8 @@ bool InAperture(int x, int y, int radius = 80);
 bool OnCrosshair(int x, int y);
 bool OnSwatch(int x, int y);
 bool OnReadoutLabels(int x, int y);
+// Any of the three.
+bool OnDefaultOverlays(int x, int y);
 
 // Every aperture pixel (within `radius` of the centre) outside `skip` shows the desktop pixel under it.
 std::string CheckApertureShows(const ScreenPicture& lens,

@@ -186,8 +186,7 @@ bool LensSession::DragLensBy(POINT grab, int dx, int dy) {
 void LensSession::ActivateLens() {
     if (GetForegroundWindow() == lens_)
         return;
-    // The bottom of the frame: no label lies there that would keep the press for itself.
-    const POINT at = OnLens(100, 194);
+    const POINT at = OnLens(kOnFrame);
     input::LeftClick(at.x, at.y);
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == lens_; }, kActionTimeout))
         << "a click on the lens did not make it the active window";
@@ -196,6 +195,11 @@ void LensSession::ActivateLens() {
 void LensSession::PressOnLens(WORD key, std::initializer_list<WORD> modifiers) {
     ActivateLens();
     input::Key(key, modifiers);
+}
+
+void LensSession::TurnOverlaysOff() {
+    PressOnLens('O', {VK_CONTROL});
+    PressOnLens('P', {VK_CONTROL});
 }
 
 bool LensSession::OpenLensMenu() {
@@ -250,6 +254,21 @@ bool LensSession::ExpectLensEventually(const std::string& what, const PictureChe
     return passed;
 }
 
+bool LensSession::ExpectApertureShows(const std::string& what, const LensArea& skip) {
+    return ExpectLensEventually(what,
+                                [&](const ScreenPicture& lens) { return CheckApertureShows(lens, Under(), skip); });
+}
+
+bool LensSession::ExpectApertureDecodes(const std::string& what, Variant variant) {
+    return ExpectLensEventually(what,
+                                [&](const ScreenPicture& lens) { return CheckApertureDecodes(lens, Under(variant)); });
+}
+
+bool LensSession::ExpectMagnifiedView(const std::string& what, int factor) {
+    return ExpectLensEventually(what,
+                                [&](const ScreenPicture& lens) { return CheckMagnifiedView(lens, Under(), factor); });
+}
+
 ScreenPicture LensSession::SettledLens(milliseconds quiet) {
     ScreenPicture now = GrabLens();
     WaitUntil(
@@ -268,6 +287,14 @@ std::wstring LensSession::SaveLensShot(const std::string& name, int margin) cons
     RECT area = LensRect();
     InflateRect(&area, margin, margin);
     return SaveShot(GrabScreen(area), name);
+}
+
+void BareLensSession::SetUp() {
+    LensSession::SetUp();
+    if (HasFatalFailure())
+        return;
+    TurnOverlaysOff();
+    ExpectApertureShows("plain view");
 }
 
 }  // namespace pixo::e2e

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commands/menu_ids.h"
+#include "e2e/driver/lens_checks.h"
 #include "e2e/driver/screen.h"
 #include "e2e/driver/system.h"
 #include "e2e/test_desktop_layout.h"
@@ -21,6 +22,8 @@ constexpr int kLensSize = 200;
 constexpr wchar_t kMenuClass[] = L"#32768";
 // Where the lens opens with no stored settings.
 constexpr POINT kStartPosition{200, 200};
+// The bottom of the frame, in lens coordinates: no label lies there, so a press there reaches the lens itself.
+constexpr POINT kOnFrame{100, 194};
 
 // Looks at a picture and says what is wrong with it; empty when nothing is.
 using PictureCheck = std::function<std::string(const ScreenPicture&)>;
@@ -47,7 +50,10 @@ class LensSession : public ::testing::Test {
     POINT LensTopLeft() const;
     // A screen point given in lens coordinates.
     POINT OnLens(int x, int y) const;
+    POINT OnLens(POINT at) const { return OnLens(at.x, at.y); }
     ScreenPicture GrabLens() const { return GrabScreen(LensRect()); }
+    // The desktop under the lens where the lens is now.
+    DesktopUnder Under(Variant variant = Variant::Plain) const { return {LensTopLeft(), variant}; }
 
     // Waits until the lens window's top-left corner is at (left, top); fails the scenario if it does not get
     // there in time.
@@ -60,6 +66,8 @@ class LensSession : public ::testing::Test {
     void ActivateLens();
     // A key or key combination pressed on the lens (which is activated first if it is not active).
     void PressOnLens(WORD key, std::initializer_list<WORD> modifiers = {});
+    // Turns the crosshair and the colour picker off with their keys, so that nothing lies over the view.
+    void TurnOverlaysOff();
 
     // Opens the lens's pop-up menu with a right click on the frame and waits until it shows.
     bool OpenLensMenu();
@@ -77,6 +85,11 @@ class LensSession : public ::testing::Test {
     // Polls the lens until `check` passes. Fails the scenario with the last complaint and a screenshot named
     // after `what` when it does not pass in time.
     bool ExpectLensEventually(const std::string& what, const PictureCheck& check);
+    // ExpectLensEventually with the checks of lens_checks.h over the plain desktop under the lens where it is
+    // at each poll (in `variant` for ExpectApertureDecodes).
+    bool ExpectApertureShows(const std::string& what, const LensArea& skip = Nowhere);
+    bool ExpectApertureDecodes(const std::string& what, Variant variant);
+    bool ExpectMagnifiedView(const std::string& what, int factor);
     // Waits until the lens picture has stopped changing: two grabs `quiet` apart are equal.
     ScreenPicture SettledLens(milliseconds quiet = milliseconds(400));
 
@@ -96,6 +109,13 @@ class LensSession : public ::testing::Test {
     HWND desktop_ = nullptr;
     HWND lens_ = nullptr;
     UINT setVariantMessage_ = 0;
+};
+
+// Scenarios about the view alone: the crosshair and the colour picker are off, and the lens shows the plain
+// desktop under it before the scenario begins.
+class BareLensSession : public LensSession {
+  protected:
+    void SetUp() override;
 };
 
 }  // namespace pixo::e2e

@@ -7,19 +7,28 @@
 #include "e2e/driver/system.h"
 
 namespace pixo::e2e {
+namespace {
+
+// 32-bit pixels, top-down: the layout of ScreenPicture.
+BITMAPINFO PictureFormat(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+}  // namespace
 
 ScreenPicture GrabScreen(const RECT& area) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0)
         return {};
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = PictureFormat(width, height);
 
     ScreenPicture picture(area.left, area.top, width, height);
     const HDC screen = GetDC(nullptr);
@@ -59,6 +68,26 @@ ScreenPicture GrabScreen(const RECT& area) {
         DeleteObject(section);
     ReleaseDC(nullptr, screen);
     return copied ? picture : ScreenPicture{};
+}
+
+ScreenPicture ReadBitmap(HBITMAP bitmap, int width, int height) {
+    if (width <= 0 || height <= 0)
+        return {};
+    BITMAPINFO info = PictureFormat(width, height);
+    ScreenPicture picture(0, 0, width, height);
+    const HDC screen = GetDC(nullptr);
+    if (screen == nullptr)
+        return {};
+    const bool read =
+        GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), &picture.At(0, 0), &info, DIB_RGB_COLORS) == height;
+    ReleaseDC(nullptr, screen);
+    if (!read)
+        return {};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            picture.At(x, y) &= kRgbMask;
+    }
+    return picture;
 }
 
 SIZE PrimaryScreenSize() {

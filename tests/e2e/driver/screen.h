@@ -50,6 +50,10 @@ class ScreenPicture {
 // when the copy fails.
 ScreenPicture GrabScreen(const RECT& area);
 
+// The pixels of a `width` x `height` bitmap, read as the screen's 32-bit pixels; an empty picture when they
+// cannot be read. The bitmap must not be selected into a device context.
+ScreenPicture ReadBitmap(HBITMAP bitmap, int width, int height);
+
 // The size of the primary screen.
 SIZE PrimaryScreenSize();
 
