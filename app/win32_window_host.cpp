@@ -77,16 +77,21 @@ void Win32WindowHost::Invalidate() {
 }
 
 void Win32WindowHost::HandleOneMessage() {
+    // Waits for a message when none is queued, but not for ever: a recapture must not stall until the user
+    // happens to move the mouse.
+    constexpr DWORD kLongestWaitMs = 100;
     MSG msg;
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0) {
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, kLongestWaitMs, QS_ALLINPUT);
+        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            return;
+    }
+    if (msg.message == WM_QUIT) {
         PostQuitMessage(static_cast<int>(msg.wParam));  // leave the quit for the main loop
         return;
     }
-    if (got > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
 }
 
 void Win32WindowHost::Close() {
