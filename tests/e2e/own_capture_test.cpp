@@ -46,6 +46,14 @@ TEST_F(OwnCapture, AutoCaptureRecapturesWhenTheLensIsActivatedAgain) {
     ExpectApertureDecodes("after coming back", Variant::Inverted);
 }
 
+TEST_F(OwnCapture, AddDelayRecapturesAfterLettingTheDesktopRepaint) {
+    // The delay option lets one message through and waits before the grab: the result is the same picture.
+    ChooseFromLensMenu(MenuId::AddDelay1);
+    ShowDesktop(Variant::Inverted);
+    PressOnLens(VK_F5);
+    ExpectApertureDecodes("after F5 with the delay", Variant::Inverted);
+}
+
 TEST_F(OwnCapture, WithoutAutoCaptureComingBackKeepsTheCapture) {
     ShowDesktop(Variant::Inverted);
     ASSERT_TRUE(TurnToDesktop()) << "a click on the test desktop did not activate it";
