@@ -21,6 +21,26 @@ int WebSafeLevel(int v) {
     return v / 48 * 51;
 }
 
+// A readout of three numbers, each after its own text: three significant digits each, the first with
+// `decimals0` decimals, the other two with `decimals`.
+Text ThreeNumbers(const char* first,
+                  double v0,
+                  const char* second,
+                  double v1,
+                  const char* third,
+                  double v2,
+                  int decimals0,
+                  int decimals,
+                  std::string_view decimalSeparator) {
+    Text t(first);
+    t += FixedText(v0, 3, decimals0, decimalSeparator);
+    t += second;
+    t += FixedText(v1, 3, decimals, decimalSeparator);
+    t += third;
+    t += FixedText(v2, 3, decimals, decimalSeparator);
+    return t;
+}
+
 }  // namespace
 
 Text RgbText(Color c) {
@@ -84,35 +104,18 @@ Text CmykText(Color c) {
 
 Text HsbText(Color c, std::string_view decimalSeparator) {
     const HsbValues v = HsbOf(c);
-    Text t("H");
-    t += FixedText(v.hue, 3, 0, decimalSeparator);
-    t += "\xF8 S";  // character 248 of the label's ANSI code page
-    t += FixedText(v.saturation, 3, 1, decimalSeparator);
-    t += " B";
-    t += FixedText(v.brightness, 3, 1, decimalSeparator);
-    return t;
+    // After the hue comes character 248 of the label's ANSI code page.
+    return ThreeNumbers("H", v.hue, "\xF8 S", v.saturation, " B", v.brightness, 0, 1, decimalSeparator);
 }
 
 Text XyzText(Color c, std::string_view decimalSeparator) {
     const XyzValues v = XyzOf(c);
-    Text t("X");
-    t += FixedText(v.x, 3, 2, decimalSeparator);
-    t += " Y";
-    t += FixedText(v.y, 3, 2, decimalSeparator);
-    t += " Z";
-    t += FixedText(v.z, 3, 2, decimalSeparator);
-    return t;
+    return ThreeNumbers("X", v.x, " Y", v.y, " Z", v.z, 2, 2, decimalSeparator);
 }
 
 Text LabText(Color c, std::string_view decimalSeparator) {
     const LabValues v = LabOf(c);
-    Text t("L");
-    t += FixedText(v.l, 3, 3, decimalSeparator);
-    t += " A";
-    t += FixedText(v.a, 3, 3, decimalSeparator);
-    t += " B";
-    t += FixedText(v.b, 3, 3, decimalSeparator);
-    return t;
+    return ThreeNumbers("L", v.l, " A", v.a, " B", v.b, 3, 3, decimalSeparator);
 }
 
 Text ReadoutText(Notation notation, Color c, std::string_view decimalSeparator) {
