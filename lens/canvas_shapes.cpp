@@ -14,6 +14,15 @@ namespace {
 
 using raster::RowMask;
 
+// Puts a box's corners in order, as the platform accepts them either way round; false when it is empty.
+bool SortBox(int& left, int& top, int& right, int& bottom) {
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    return left != right && top != bottom;
+}
+
 bool HasPen(const Pen& pen) {
     return pen.style == PenStyle::Solid;
 }
@@ -93,11 +102,7 @@ void Canvas::LineTo(int x, int y) {
 }
 
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    if (left == right || top == bottom)
+    if (!SortBox(left, top, right, bottom))
         return;
     // The outline runs through the last column and row inside the rectangle, anticlockwise from the
     // top-right corner.
@@ -129,11 +134,7 @@ void Canvas::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    if (left == right || top == bottom)
+    if (!SortBox(left, top, right, bottom))
         return;
     if (right - left <= 2 || bottom - top <= 2) {
         Rectangle(left, top, right, bottom);

@@ -31,6 +31,43 @@ void ForWordRange(int a, int b, Op op) {
     }
 }
 
+// The integer error walk along a quarter of the ellipse inscribed in a box of (a + 1) x (b + 1) pixels, a pixel
+// at a time from the middle row outwards. The region and the outline both follow it, so they agree.
+class EllipseWalk {
+  public:
+    EllipseWalk(std::int64_t a, std::int64_t b)
+        : asq_(8 * a * a),
+          bsq_(8 * b * b),
+          dx_(4 * b * b * (1 - a)),
+          dy_(4 * a * a * (1 + b % 2)),
+          err_(dx_ + dy_ + a * a * (b % 2)) {}
+
+    struct Step {
+        bool column;  // the walk moves one column inwards
+        bool row;     // the walk moves one row outwards
+    };
+    Step Next() {
+        const std::int64_t e2 = 2 * err_;
+        const Step step{e2 >= dx_, e2 <= dy_};
+        if (step.column) {
+            dx_ += bsq_;
+            err_ += dx_;
+        }
+        if (step.row) {
+            dy_ += asq_;
+            err_ += dy_;
+        }
+        return step;
+    }
+
+  private:
+    std::int64_t asq_;
+    std::int64_t bsq_;
+    std::int64_t dx_;
+    std::int64_t dy_;
+    std::int64_t err_;
+};
+
 }  // namespace
 
 void RowMask::Reset(int left) {
@@ -124,29 +161,18 @@ bool EllipticRegion::Build(int left, int top, int right, int bottom) {
 
     // Integer ellipse walk from the middle row down to the bottom row; each row keeps the inset of the
     // column where the walk entered it. The upper half mirrors the lower half.
-    const std::int64_t a = width - 1;
-    const std::int64_t b = height - 1;
-    const std::int64_t asq = 8 * a * a;
-    const std::int64_t bsq = 8 * b * b;
-    std::int64_t dx = 4 * b * b * (1 - a);
-    std::int64_t dy = 4 * a * a * (1 + b % 2);
-    std::int64_t err = dx + dy + a * a * (b % 2);
+    EllipseWalk walk(width - 1, height - 1);
     const int half = height / 2;
     const int rows = height - half;
     int x = 0;
     int y = half;
     inset_[0] = 0;
     while (x <= width / 2) {
-        const std::int64_t e2 = 2 * err;
-        if (e2 >= dx) {
+        const EllipseWalk::Step step = walk.Next();
+        if (step.column)
             ++x;
-            dx += bsq;
-            err += dx;
-        }
-        if (e2 <= dy) {
+        if (step.row) {
             ++y;
-            dy += asq;
-            err += dy;
             if (y - half >= rows)
                 break;
             inset_[static_cast<std::size_t>(y - half)] = x;
@@ -186,31 +212,19 @@ bool EllipsePath::Build(int left, int top, int right, int bottom) {
         return false;
 
     // The quadrant from the right end of the middle row up to the top middle, as an integer ellipse walk.
-    const std::int64_t a = width - 1;
-    const std::int64_t b = height - 1;
-    const std::int64_t asq = 8 * a * a;
-    const std::int64_t bsq = 8 * b * b;
-    std::int64_t dx = 4 * b * b * (1 - a);
-    std::int64_t dy = 4 * a * a * (1 + b % 2);
-    std::int64_t err = dx + dy + a * a * (b % 2);
+    EllipseWalk walk(width - 1, height - 1);
     int px = width - 1;
     int py = height / 2;
     count_ = 0;
     while (px >= width / 2) {
         if (count_ == kMaxQuadrant)
             return false;
-        const std::int64_t e2 = 2 * err;
         quadrant_[static_cast<std::size_t>(count_++)] = Point{left + px, top + height - 1 - py};
-        if (e2 >= dx) {
+        const EllipseWalk::Step step = walk.Next();
+        if (step.column)
             --px;
-            dx += bsq;
-            err += dx;
-        }
-        if (e2 <= dy) {
+        if (step.row)
             ++py;
-            dy += asq;
-            err += dy;
-        }
     }
     // An odd width or height has a middle column or row that the mirror image would repeat.
     half_ = width % 2 != 0 ? 2 * count_ - 1 : 2 * count_;
