@@ -1,5 +1,7 @@
 #include "app/lens_pictures.h"
 
+#include "app/dib_info.h"
+
 namespace pixo {
 namespace {
 
@@ -11,13 +13,8 @@ Bitmap LoadPicture(HINSTANCE instance, const wchar_t* name) {
     BITMAP info{};
     GetObjectW(bitmap, sizeof(info), &info);
     picture.Resize(info.bmWidth, info.bmHeight);
-    BITMAPINFO request{};
-    request.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    request.bmiHeader.biWidth = info.bmWidth;
-    request.bmiHeader.biHeight = -info.bmHeight;  // top-down, as the core keeps pixels
-    request.bmiHeader.biPlanes = 1;
-    request.bmiHeader.biBitCount = 32;
-    request.bmiHeader.biCompression = BI_RGB;
+    // Read back top-down, as the core keeps pixels.
+    BITMAPINFO request = TopDownInfo(info.bmWidth, info.bmHeight);
     HDC screen = GetDC(nullptr);
     GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), picture.Data(), &request, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);

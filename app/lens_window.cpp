@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "app/dib_info.h"
 #include "app/menu_builder.h"
 #include "commands/keys.h"
 
@@ -20,17 +21,6 @@ Modifiers CurrentModifiers() {
     if (GetKeyState(VK_MENU) < 0)
         m |= kAlt;
     return m;
-}
-
-BITMAPINFO TopDownInfo(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
 }
 
 }  // namespace
