@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lens/colors.h"
+#include "raster/colors.h"
 
 namespace pixo {
 

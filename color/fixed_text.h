@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "lens/short_string.h"
+#include "raster/short_string.h"
 
 namespace pixo {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lens/colors.h"
-#include "lens/short_string.h"
+#include "raster/colors.h"
+#include "raster/short_string.h"
 
 namespace pixo {
 

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "lens/colors.h"
-#include "lens/short_string.h"
+#include "raster/colors.h"
+#include "raster/short_string.h"
 
 namespace pixo {
 

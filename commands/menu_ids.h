@@ -57,28 +57,4 @@ enum class MenuId : int {
     Count
 };
 
-// What a click on an item runs after its check mark has changed.
-enum class MenuHandler {
-    None,
-    ReInitAfterPopUp,
-    Recapture_screenClick,
-    ShowColValClick,
-    magnify_1xClick,
-    magnify_2xClick,
-    magnify_3xClick,
-    magnify_4xClick,
-    ExpoCheck1Click,
-    Close1Click,
-    OpenPMSChartwebbrowser1Click,
-    OpenRALColorChartClick,
-    RALClassic1Click,
-    save1Click,
-    OpenDumps1Click,
-    TheHelpDialogClick,
-    howto1Click,
-    version1Click,
-    ShowPMSClick,
-    CopyValuetoClipboard1Click,
-};
-
 }  // namespace pixo

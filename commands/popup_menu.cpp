@@ -61,13 +61,13 @@ void PopupMenu::SetChecked(MenuId id, bool checked) {
     }
 }
 
-MenuHandler PopupMenu::Click(MenuId id) {
+bool PopupMenu::Click(MenuId id) {
     const MenuItemDef* def = FindDef(id);
     if (def == nullptr || !Enabled(id))
-        return MenuHandler::None;
+        return false;
     if (def->kind == MenuKind::Toggle || def->kind == MenuKind::Radio)
         SetChecked(id, !Checked(id));
-    return def->handler;
+    return true;
 }
 
 std::optional<MenuId> PopupMenu::FindShortcut(std::uint16_t key, Modifiers modifiers) const {

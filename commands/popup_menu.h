@@ -19,17 +19,17 @@ enum class MenuKind {
     Separator,
 };
 
-// One row of the menu table, in display order.
+// One row of the menu table, in display order. What a click runs is bound to the item by the lens window
+// (lens/commands_menu.cpp), which owns the handlers.
 struct MenuItemDef {
-    MenuId id;
-    MenuId parent;  // MenuId::None for the top level
-    const char* caption;
-    Shortcut shortcut;
-    MenuKind kind;
-    bool defaultChecked;
-    int group;  // radio group number; 0 for none
-    bool visible;
-    MenuHandler handler;
+    MenuId id = MenuId::None;
+    MenuId parent = MenuId::None;  // MenuId::None for the top level
+    const char* caption = "";
+    Shortcut shortcut{};
+    MenuKind kind = MenuKind::Command;
+    bool defaultChecked = false;
+    int group = 0;  // radio group number; 0 for none
+    bool visible = true;
 };
 
 // The whole menu, top level first, each submenu's rows right after the submenu item.
@@ -52,8 +52,9 @@ class PopupMenu {
     const MenuItemDef& Def(MenuId id) const;
 
     // A click (by mouse or shortcut): a disabled item does nothing; an automatic item inverts its own check
-    // mark first (a checked radio item thus unchecks, leaving its group empty). Returns the handler to run.
-    MenuHandler Click(MenuId id);
+    // mark first (a checked radio item thus unchecks, leaving its group empty). Returns whether the item's
+    // handler is to run: false for a disabled or unknown item.
+    bool Click(MenuId id);
 
     // The item whose shortcut is exactly this key and modifier state.
     std::optional<MenuId> FindShortcut(std::uint16_t key, Modifiers modifiers) const;

@@ -1,26 +1,12 @@
-#include "lens/canvas.h"
+#include "commands/magnification.h"
 #include "lens/form_filter.h"
+#include "raster/canvas.h"
 
 namespace pixo {
 namespace {
 
 constexpr int kW = TFormFilter::kLensSize;
 constexpr int kH = TFormFilter::kLensSize;
-
-// The magnified source square of each factor: its offset from the window's top-left corner and its size.
-struct Magnification {
-    int offset;
-    int size;
-    const char* zoomText;
-    MenuId item;
-    int clampFrom;  // ruler and caliper factors of this value or more become clampFrom - 1; 0 for none
-};
-constexpr Magnification kMagnifications[] = {
-    {0, kW, "1:1", MenuId::magnify_1x, 0},
-    {kW / 4, kW / 2, "2x", MenuId::magnify_2x, 100},
-    {kW / 3, kW / 3, "3x", MenuId::magnify_3x, 67},
-    {(kW + 25) / 3, kW / 4, "4x", MenuId::magnify_4x, 50},
-};
 
 void Clamp(int& factor, int from) {
     if (factor >= from)
@@ -71,27 +57,28 @@ void TFormFilter::ReInitAfterPopUp() {
 }
 
 void TFormFilter::DrawMagnifiedView(int left, int top) {
-    if (lens.Factor < 0 || lens.Factor > 3)
+    const Magnification* m = MagnificationOf(lens.Factor);
+    if (m == nullptr)
         return;  // an impossible stored factor draws nothing new over the last picture
-    const Magnification& m = kMagnifications[lens.Factor];
-    const int sx = left + m.offset;
-    const int sy = top + m.offset;
-    if (lens.Factor == 0) {
+    const int sx = left + m->zoomstep;
+    const int sy = top + m->zoomstep;
+    if (m->factor == 0) {
         CopyRect(screenBitmap_, sx, sy, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
     } else if (!lens.SmoothViewHeld) {
-        StretchCopy(screenBitmap_, sx, sy, m.size, m.size, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
+        StretchCopy(screenBitmap_, sx, sy, m->stretchSize, m->stretchSize, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
     } else {
-        CopyRegion(screenBitmap_, smoothSource_, sx, sy, m.size, m.size);
+        CopyRegion(screenBitmap_, smoothSource_, sx, sy, m->stretchSize, m->stretchSize);
         smoothView_.Resample(smoothSource_, smoothTarget_);
         CopyRect(smoothTarget_, 0, 0, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
     }
-    if (m.clampFrom != 0) {
-        Clamp(lens.RulerFactor, m.clampFrom);
-        Clamp(lens.CaliperFactorH, m.clampFrom);
-        Clamp(lens.CaliperFactorV, m.clampFrom);
+    if (m->factor > 0) {
+        // The ruler and caliper never measure past the view.
+        Clamp(lens.RulerFactor, m->viewSpan);
+        Clamp(lens.CaliperFactorH, m->viewSpan);
+        Clamp(lens.CaliperFactorV, m->viewSpan);
     }
-    PopupMenu1.SetChecked(m.item, true);
-    labels[LabelId::ZoomLabel].text = m.zoomText;
+    PopupMenu1.SetChecked(m->item, true);
+    labels[LabelId::ZoomLabel].text = m->zoomText;
 }
 
 void TFormFilter::DrawFrame() {

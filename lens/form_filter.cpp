@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "commands/magnification.h"
+
 namespace pixo {
 
 TFormFilter::TFormFilter(const Services& services) : services_(services) {}
@@ -15,14 +17,15 @@ void TFormFilter::FormCreate() {
     window.SetBounds(200, 200, kLensSize, kLensSize);
     backBuffer_.Resize(kLensSize, kLensSize);
     backBufferCreated_ = true;
-    lens.LineMixMode = LineMix::NotMaskPen;
     const ScreenSize screen = services_.screen.PrimaryScreenSize();
     screenBitmap_.Resize(screen.width, screen.height);
     // The smoothed view resamples one of three square sizes onto the lens; prepare their weights now so
     // that a draw never computes or allocates them.
-    for (int size : {100, 66, 50})
-        smoothView_.Prepare(size, kLensSize);
-    smoothSource_.Resize(100, 100);
+    for (const Magnification& m : kMagnifications) {
+        if (m.factor > 0)
+            smoothView_.Prepare(m.stretchSize, kLensSize);
+    }
+    smoothSource_.Resize(kMagnifications[1].stretchSize, kMagnifications[1].stretchSize);
     smoothTarget_.Resize(kLensSize, kLensSize);
     decimalSeparator_ = services_.locale.DecimalSeparator();
 

@@ -8,11 +8,11 @@
 
 #include "commands/keys.h"
 #include "commands/popup_menu.h"
-#include "lens/bitmap.h"
 #include "lens/labels.h"
 #include "lens/lens_state.h"
-#include "lens/smooth_view.h"
 #include "platform/services.h"
+#include "raster/bitmap.h"
+#include "raster/smooth_view.h"
 
 namespace pixo {
 
@@ -22,7 +22,7 @@ enum class MouseButton { Left, Right, Middle };
 
 // The lens window: its state, its handlers and the composition of the loupe picture. It owns everything
 // the window shows and reaches the platform only through the services it is given, so the native tests
-// can drive it whole. Handlers carry the names the program's documentation gives them.
+// can drive it whole. Handlers are named after the component and the event they serve (see docs/glossary.md).
 class TFormFilter {
   public:
     static constexpr int kLensSize = 200;
@@ -43,8 +43,6 @@ class TFormFilter {
     void FormDestroy();
     void FormClose();
     void FormPaint();
-    void FormShow() {}
-    void FormHide() {}
     // WM_ACTIVATEAPP. `passOn` runs the platform's default handling. Returns true when the message was
     // handled here (result 0), false when the platform should handle it as usual.
     bool WmActivateApp(bool activating, const std::function<void()>& passOn);
@@ -66,6 +64,9 @@ class TFormFilter {
     void ReInitAfterPopUp();
 
     // ---- Menu, keys and mouse
+    using Handler = void (TFormFilter::*)();
+    // The handler a click on the item runs after its check mark changed; null for items that only change it.
+    static Handler MenuHandlerOf(MenuId id);
     void MenuClick(MenuId id);
     void PopupMenu1Popup();
     // A key-down as the window receives it: a menu shortcut first, otherwise FormKeyDown.
@@ -130,7 +131,14 @@ class TFormFilter {
     const Bitmap& CurrentLensPicture() const;
     void ZoomIn();
     void ZoomOut();
-    void MagnifyTo(int newFactor, int newZoomstep);
+    void MagnifyTo(int newFactor);
+    // Pieces of FormKeyDown.
+    void ArrowKeyDown(int dx, int dy, Modifiers shift);
+    void ToggleReadoutOpacity();
+    void CycleLensMode();
+    void StepRulerFactor(int delta);
+    void ShowKeyCode(std::uint16_t key, Modifiers shift);
+    void EndCornerSelection();
 
     Services services_;
     Bitmap backBuffer_;

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <optional>
 
-#include "lens/colors.h"
-#include "lens/short_string.h"
+#include "raster/colors.h"
+#include "raster/short_string.h"
 
 namespace pixo {
 

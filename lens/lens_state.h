@@ -2,12 +2,9 @@
 
 #include <string>
 
-#include "lens/colors.h"
+#include "raster/colors.h"
 
 namespace pixo {
-
-// How lines of the crosshair, corner guides and measuring star combine with the picture.
-enum class LineMix { NotMaskPen };
 
 // The lens window's shared variables. Every handler reads and writes them directly; the options live in the
 // pop-up menu's check marks instead (see PopupMenu).
@@ -51,8 +48,6 @@ struct LensState {
     int CropHeight = 0;
     int DragStartX = 0;
     int DragStartY = 0;
-
-    LineMix LineMixMode = LineMix::NotMaskPen;
 
     std::string DocumentsDir;
     std::string CaptureFolder;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "lens/bitmap.h"
+#include "raster/bitmap.h"
 
 namespace pixo {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lens/bitmap.h"
+#include "raster/bitmap.h"
 
 namespace pixo {
 

@@ -9,7 +9,7 @@
 namespace pixo {
 namespace {
 
-TEST(MenuTable, EveryItemOnceWithUniqueShortcutsAndTheDocumentedDefaults) {
+TEST(MenuTable, EveryItemOnceWithUniqueShortcutsAndItsDefault) {
     std::set<MenuId> seen;
     std::set<std::pair<int, int>> shortcuts;
     for (const MenuItemDef& def : MenuTable()) {
@@ -30,20 +30,6 @@ TEST(MenuTable, EveryItemOnceWithUniqueShortcutsAndTheDocumentedDefaults) {
         EXPECT_EQ(menu.Checked(id), checkedByDefault.count(id) == 1) << menu.Def(id).caption;
 }
 
-TEST(MenuTable, EighteenItemsOnlyRedraw) {
-    std::set<MenuId> redraw;
-    for (const MenuItemDef& def : MenuTable()) {
-        if (def.handler == MenuHandler::ReInitAfterPopUp)
-            redraw.insert(def.id);
-    }
-    const std::set<MenuId> expected{MenuId::Ruler1,      MenuId::Caliper1,      MenuId::LensBorder1, MenuId::Showblack1,
-                                    MenuId::ShowMagn1,   MenuId::RedImage1,     MenuId::GreenImage1, MenuId::Blueimage1,
-                                    MenuId::Ivoryimage1, MenuId::NoBorderPict1, MenuId::HEXColor1,   MenuId::WebSafe1,
-                                    MenuId::HEXgrb1,     MenuId::ToCMYK1,       MenuId::RGBtoHSB1,   MenuId::RGBtoLAB1,
-                                    MenuId::RGBtoXYZ1,   MenuId::Crosshair1};
-    EXPECT_EQ(redraw, expected);
-}
-
 TEST(MenuTable, CaptionsAndShortcutTextsAsShown) {
     const PopupMenu menu;
     EXPECT_STREQ(menu.Def(MenuId::ContvertRGBto1).caption, "Contvert RGB to...");
@@ -60,7 +46,7 @@ TEST(MenuTable, CaptionsAndShortcutTextsAsShown) {
 
 TEST(PopupMenuClicks, RadioItemsToggleAndExcludeTheirGroupOnly) {
     PopupMenu menu;
-    EXPECT_EQ(menu.Click(MenuId::Ruler1), MenuHandler::ReInitAfterPopUp);
+    EXPECT_TRUE(menu.Click(MenuId::Ruler1));
     EXPECT_TRUE(menu.Checked(MenuId::Ruler1));
     EXPECT_FALSE(menu.Checked(MenuId::LensBorder1));
     menu.Click(MenuId::Ruler1);
@@ -77,7 +63,7 @@ TEST(PopupMenuClicks, RadioItemsToggleAndExcludeTheirGroupOnly) {
 
 TEST(PopupMenuClicks, WebSafeOnlyRedrawsButCheckingItByCodeExcludesTheOthers) {
     PopupMenu menu;
-    EXPECT_EQ(menu.Click(MenuId::WebSafe1), MenuHandler::ReInitAfterPopUp);
+    EXPECT_TRUE(menu.Click(MenuId::WebSafe1));
     EXPECT_FALSE(menu.Checked(MenuId::WebSafe1));
     menu.Click(MenuId::HEXColor1);
     menu.SetChecked(MenuId::WebSafe1, true);
@@ -89,14 +75,14 @@ TEST(PopupMenuClicks, WebSafeOnlyRedrawsButCheckingItByCodeExcludesTheOthers) {
 TEST(PopupMenuClicks, MagnificationItemCheckedStaysCheckedAfterItsHandlerRuns) {
     PopupMenu menu;
     // The click unchecks it; the redraw that its handler runs checks the item of Factor again.
-    EXPECT_EQ(menu.Click(MenuId::magnify_2x), MenuHandler::magnify_2xClick);
+    EXPECT_TRUE(menu.Click(MenuId::magnify_2x));
     EXPECT_FALSE(menu.Checked(MenuId::magnify_2x));
 }
 
 TEST(PopupMenuClicks, ADisabledItemDoesNothing) {
     PopupMenu menu;
     menu.SetEnabled(MenuId::DoubleBuffer1, false);
-    EXPECT_EQ(menu.Click(MenuId::DoubleBuffer1), MenuHandler::None);
+    EXPECT_FALSE(menu.Click(MenuId::DoubleBuffer1));
     EXPECT_TRUE(menu.Checked(MenuId::DoubleBuffer1));
 }
 

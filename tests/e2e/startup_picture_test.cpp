@@ -58,7 +58,7 @@ TEST_F(StartupPicture, DefaultOverlaysLieOverTheDesktop) {
 }
 
 // The picture of the README: the lens over the test desktop as it opens.
-TEST_F(StartupPicture, ScreenshotForTheDocumentation) {
+TEST_F(StartupPicture, ScreenshotForTheReadme) {
     const ScreenPicture lens = SettledLens();
     ASSERT_FALSE(lens.Empty());
     const std::wstring path = SaveLensShot("lens", 40);

@@ -1,8 +1,8 @@
 #include <set>
 
-#include "lens/canvas.h"
-#include "lens/smooth_view.h"
 #include "lens_fixture.h"
+#include "raster/canvas.h"
+#include "raster/smooth_view.h"
 
 namespace pixo {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "lens/canvas.h"
+#include "raster/canvas.h"
 #include "win32/gdi_painter.h"
 #include "win32/picture_compare.h"
 

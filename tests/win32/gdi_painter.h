@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "lens/bitmap.h"
-#include "lens/canvas.h"
+#include "raster/bitmap.h"
+#include "raster/canvas.h"
 
 namespace pixo::test {
 

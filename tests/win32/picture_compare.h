@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "lens/bitmap.h"
-#include "lens/canvas.h"
+#include "raster/bitmap.h"
+#include "raster/canvas.h"
 #include "win32/gdi_painter.h"
 
 namespace pixo::test {

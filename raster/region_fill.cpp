@@ -1,4 +1,4 @@
-#include "lens/region_fill.h"
+#include "raster/region_fill.h"
 
 #include <algorithm>
 #include <bit>

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "lens/bitmap.h"
-#include "lens/canvas.h"
-#include "lens/region_fill.h"
+#include "raster/bitmap.h"
+#include "raster/canvas.h"
+#include "raster/region_fill.h"
 
 // Lines and outlines with the platform's pixel rules: one-pixel pens step along the line with a biased
 // Bresenham walk; wider pens paint the union of a band per segment and a round cap at every point.

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "lens/colors.h"
+#include "raster/colors.h"
 
 namespace pixo {
 

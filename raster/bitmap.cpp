@@ -1,4 +1,4 @@
-#include "lens/bitmap.h"
+#include "raster/bitmap.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "lens/canvas.h"
+#include "raster/canvas.h"
 
 namespace pixo {
 namespace {

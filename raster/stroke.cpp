@@ -1,4 +1,4 @@
-#include "lens/stroke.h"
+#include "raster/stroke.h"
 
 #include <cmath>
 #include <cstdint>

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "lens/bitmap.h"
-#include "lens/canvas.h"
+#include "raster/bitmap.h"
+#include "raster/canvas.h"
 
 // Building blocks of the rasteriser: pixel mixing, one-row coverage masks and the platform's elliptic
 // regions. Shapes are rasterised one row at a time into a RowMask on the stack, so drawing never allocates.

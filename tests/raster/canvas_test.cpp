@@ -1,4 +1,4 @@
-#include "lens/canvas.h"
+#include "raster/canvas.h"
 
 #include <gtest/gtest.h>
 

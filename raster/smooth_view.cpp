@@ -1,4 +1,4 @@
-#include "lens/smooth_view.h"
+#include "raster/smooth_view.h"
 
 #include <algorithm>
 #include <cmath>

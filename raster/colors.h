@@ -10,7 +10,7 @@ using Color = std::uint32_t;
 constexpr Color MakeColor(int r, int g, int b) {
     return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-// Reads #RRGGBB as written in the documentation, e.g. HexColor(0x1C2630).
+// Reads a colour written #RRGGBB, e.g. HexColor(0x1C2630).
 constexpr Color HexColor(std::uint32_t rrggbb) {
     return MakeColor(static_cast<int>(rrggbb >> 16), static_cast<int>(rrggbb >> 8), static_cast<int>(rrggbb));
 }

@@ -1,7 +1,7 @@
 // Copies between bitmaps with the platform's pixel placement.
 #include <algorithm>
 
-#include "lens/canvas.h"
+#include "raster/canvas.h"
 
 namespace pixo {
 

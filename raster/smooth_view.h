@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "lens/bitmap.h"
+#include "raster/bitmap.h"
 
 namespace pixo {
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "lens/canvas.h"
-#include "lens/region_fill.h"
-#include "lens/stroke.h"
+#include "raster/canvas.h"
+#include "raster/region_fill.h"
+#include "raster/stroke.h"
 
 namespace pixo {
 

@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "lens/bitmap.h"
-#include "lens/colors.h"
+#include "raster/bitmap.h"
+#include "raster/colors.h"
 
 namespace pixo {
 
