@@ -124,7 +124,7 @@ def render(rows, source_name):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    source = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "../../../shared/data/pms-keys.tsv")
+    source = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "../../resources/data/pms-keys.tsv")
     target = sys.argv[2] if len(sys.argv) > 2 else os.path.join(here, "../pms_table.cpp")
     rows = read_rows(source)
     with open(target, "w", encoding="ascii", newline="\n") as f:
