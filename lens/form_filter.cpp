@@ -174,20 +174,21 @@ bool TFormFilter::PlayResourceSound(const std::string& name) {
         case SoundResult::PlayFailed:
             services_.sound.AsteriskBeep();
             return true;
-        case SoundResult::NotFound:
-            ShowSystemError(services_.sound.LastErrorCode());
+        case SoundResult::NotFound: {
+            const int code = services_.sound.LastErrorCode();
+            ReportError({code, code != 0 ? services_.sound.ErrorMessage(code) : std::string()});
+        }
             return false;
     }
     return false;
 }
 
-void TFormFilter::ShowSystemError(int code) {
-    if (code == 0) {
-        services_.dialogs.Error("A call to an OS function failed");
+void TFormFilter::ReportError(const PlatformError& error) {
+    if (error.code != 0) {
+        services_.dialogs.Error("System Error.  Code: " + std::to_string(error.code) + ".\r\n" + error.text);
         return;
     }
-    services_.dialogs.Error("System Error.  Code: " + std::to_string(code) + ".\r\n" +
-                            services_.sound.ErrorMessage(code));
+    services_.dialogs.Error(error.text.empty() ? "A call to an OS function failed" : error.text);
 }
 
 void TFormFilter::StartMessage(const char* text, Color background) {

@@ -99,6 +99,9 @@ class TFormFilter {
     void ShellOpen(const std::string& target);
     // Plays a WAV resource of the program; false (after reporting the error) when it is missing.
     bool PlayResourceSound(const std::string& name);
+    // The program's one way to report a platform failure that ends a command: the error box with the
+    // system's code and text, or with what failed.
+    void ReportError(const PlatformError& error);
 
     // ---- State, read and written directly by every handler
     LensState lens;
@@ -126,7 +129,6 @@ class TFormFilter {
     void PlaceLabels(int top);
     void ApplyReadoutVisibility();
     void UpdateReadout();
-    void ShowSystemError(int code);
     void StartMessage(const char* text, Color background);
     const Bitmap& CurrentLensPicture() const;
     void ZoomIn();

@@ -3,6 +3,7 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/error.h"
 #include "platform/files.h"
 #include "platform/locale.h"
 #include "platform/registry.h"
