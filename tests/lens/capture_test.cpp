@@ -121,6 +121,23 @@ TEST_F(Capture, CropWithCornersInAnyOrderIsSavedAtOnceFromTheFrozenCapture) {
     EXPECT_FALSE(Bar().visible);
 }
 
+TEST_F(Capture, GuidesPointTowardsTheFirstCornerWhereverItLies) {
+    Press('1');  // 1:1, so that lens pixel (x, y) shows screen pixel (Left + x, Top + y)
+    const auto guide = [&](int x, int y) {
+        const Color under = ScreenPixel(Left() + x, Top() + y);
+        return LensPixel(x, y) == (~(HexColor(0x008000) & under) & 0xFFFFFF) && LensPixel(x, y) != under;
+    };
+    Press(vk::Letter('C'));
+    EXPECT_TRUE(guide(40, 100) && guide(160, 100) && guide(100, 40) && guide(100, 160)) << "a full cross";
+    PressAt('C', 500, 400);
+    MoveTo(700 - 100, 600 - 100);  // right of and below the corner, which is outside the view
+    EXPECT_TRUE(guide(40, 100) && guide(100, 40)) << "arms to the left and up";
+    EXPECT_FALSE(guide(160, 100) || guide(100, 160));
+    MoveTo(300 - 100, 600 - 100);  // left of it and below
+    EXPECT_TRUE(guide(160, 100) && guide(100, 40));
+    EXPECT_FALSE(guide(40, 100) || guide(100, 160));
+}
+
 TEST_F(Capture, CropToTheClipboardSaysSo) {
     Click(MenuId::SaveToClipB1);
     Press(vk::Letter('C'));
