@@ -32,6 +32,22 @@ void TFormFilter::FormKeyDown(std::uint16_t key, Modifiers shift) {
             case vk::kEscape:
                 EndCornerSelection();
                 break;
+            case vk::kSpace:
+                SaveStoredQframe();
+                break;
+            case vk::kInsert:
+                if (shift == kCtrl)
+                    SaveStoredQframe();  // Insert alone is the full-screen save's shortcut
+                break;
+            case vk::Letter('Q'):
+                CornerKeyDown(CornerKey::Q);
+                break;
+            case vk::Letter('C'):
+                CornerKeyDown(CornerKey::C);
+                break;
+            case vk::Letter('I'):
+                ShowStoredQframe();
+                break;
             case vk::Letter('P'): {
                 IWindowHost& window = services_.window;
                 window.SetLeft(window.Left() == -180 ? 1 : -180);

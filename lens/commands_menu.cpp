@@ -17,6 +17,8 @@ struct MenuBinding {
 // mark: options that take effect where they are read.
 constexpr MenuBinding kMenuHandlers[] = {
     {.item = M::Recapture_screen, .onClick = &F::Recapture_screenClick},
+    {.item = M::save1, .onClick = &F::save1Click},
+    {.item = M::OpenDumps1, .onClick = &F::OpenDumps1Click},
     {.item = M::ShowColVal, .onClick = &F::ShowColValClick},
     {.item = M::ShowPMS, .onClick = &F::ShowPMSClick},
     {.item = M::CopyValuetoClipboard1, .onClick = &F::CopyValuetoClipboard1Click},

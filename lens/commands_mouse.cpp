@@ -53,9 +53,8 @@ void TFormFilter::FormMouseDown(MouseButton button, Modifiers /*shift*/, int x, 
         RestartLens();
         lens.RecaptureRequested = false;
     }
-    if (button == MouseButton::Middle) {
-        // Saving the stored Qframe arrives with region selection.
-    }
+    if (button == MouseButton::Middle)
+        SaveStoredQframe();
 }
 
 void TFormFilter::FormMouseMove(Modifiers /*shift*/, bool leftHeld, int x, int y) {

@@ -196,7 +196,13 @@ void TFormFilter::StartMessage(const char* text, Color background) {
     crop.text = text;
     crop.background = background;
     crop.visible = true;
-    services_.timer.Start(2000);
+    StartTimer1();
+}
+
+void TFormFilter::StartTimer1() {
+    // Like enabling a timer that is already enabled: the message goes when the first one's time is up.
+    if (!services_.timer.Running())
+        services_.timer.Start(2000);
 }
 
 }  // namespace pixo

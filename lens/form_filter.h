@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "capture/capture_names.h"
+#include "capture/corner_selection.h"
 #include "commands/keys.h"
 #include "commands/popup_menu.h"
 #include "lens/labels.h"
@@ -94,6 +96,17 @@ class TFormFilter {
     void ShowPMSClick();
     void CopyValuetoClipboard1Click();
 
+    // ---- Capture output
+    // Saves what CornerStep says: the whole capture (0 or below), a crop (1 to 9) or the stored Qframe (10).
+    void save1Click();
+    void OpenDumps1Click();
+    // One press of Q or C in a region selection.
+    void CornerKeyDown(CornerKey key);
+    // Space, Ctrl+Insert and the middle button: the stored Qframe from a fresh capture.
+    void SaveStoredQframe();
+    // I: shows or hides the stored Qframe's place and size in the message bar.
+    void ShowStoredQframe();
+
     // ---- Small services used by several commands
     static void AddTrailingBackslash(std::string& path);
     void ShellOpen(const std::string& target);
@@ -130,6 +143,16 @@ class TFormFilter {
     void ApplyReadoutVisibility();
     void UpdateReadout();
     void StartMessage(const char* text, Color background);
+    // Starts Timer1, which hides the message bar; a timer already running is not restarted.
+    void StartTimer1();
+    enum class SaveResult { Saved, NothingToSave, Failed };
+    SaveResult SaveCapture();
+    SaveResult SaveRegion();
+    SaveResult SaveFullScreen();
+    // Writes the bitmap as a BMP file of that kind into the capture folder, creating the folder first.
+    Failure WriteCaptureFile(CaptureKind kind, const Bitmap& bitmap);
+    Failure PutOnClipboard(const Bitmap& bitmap);
+    void EndRegionSave();
     const Bitmap& CurrentLensPicture() const;
     void ZoomIn();
     void ZoomOut();

@@ -9,6 +9,8 @@
 namespace pixo {
 namespace {
 
+// LCS_sRGB ('sRGB'), spelled as a number: the header's macro is a multi-character constant.
+constexpr DWORD kSrgbColourSpace = 0x73524742;
 // English (United States): its ANSI code page is 1252.
 constexpr LCID kCp1252Locale = 0x0409;
 
@@ -37,6 +39,30 @@ HWND OwnerOf(const OwnerWindow& owner) {
     return owner ? owner() : nullptr;
 }
 
+// The bitmap in global memory as a packed DIB: the header, then the pixels bottom row first (some readers
+// mishandle top-down clipboard bitmaps), each with an opaque top byte, as readers that take the fourth
+// byte as alpha would show nothing otherwise.
+template <typename Header>
+GlobalMemory PackedDib(const Header& header, const Bitmap& bitmap) {
+    const auto width = static_cast<std::size_t>(bitmap.Width());
+    const auto height = static_cast<std::size_t>(bitmap.Height());
+    GlobalMemory memory = Allocate(sizeof(header) + width * height * sizeof(Pixel));
+    if (!memory)
+        return memory;
+    const GlobalLockGuard<std::byte> lock(memory.Get());
+    if (!lock)
+        return GlobalMemory();
+    std::memcpy(lock.Get(), &header, sizeof(header));
+    auto* pixels = reinterpret_cast<Pixel*>(lock.Get() + sizeof(header));
+    for (std::size_t y = 0; y < height; ++y) {
+        const Pixel* source = bitmap.Row(static_cast<int>(height - 1 - y));
+        Pixel* target = pixels + y * width;
+        for (std::size_t x = 0; x < width; ++x)
+            target[x] = source[x] | 0xFF000000u;
+    }
+    return memory;
+}
+
 }  // namespace
 
 Win32Clipboard::Win32Clipboard(OwnerWindow owner) : owner_(std::move(owner)) {}
@@ -58,43 +84,50 @@ bool Win32Clipboard::SetText(std::string_view cp1252) {
 bool Win32Clipboard::SetBitmap(const Bitmap& bitmap) {
     if (bitmap.Empty())
         return false;
-    const auto width = static_cast<std::size_t>(bitmap.Width());
-    const auto height = static_cast<std::size_t>(bitmap.Height());
-    const std::size_t pixelBytes = width * height * sizeof(Pixel);
+    const auto pixelBytes =
+        static_cast<DWORD>(static_cast<std::size_t>(bitmap.Width()) * static_cast<std::size_t>(bitmap.Height()) * 4);
 
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
-    header.biWidth = bitmap.Width();
-    header.biHeight = bitmap.Height();  // bottom-up: some readers mishandle top-down clipboard bitmaps
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = BI_RGB;
-    header.biSizeImage = static_cast<DWORD>(pixelBytes);
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof(info);
+    info.biWidth = bitmap.Width();
+    info.biHeight = bitmap.Height();
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    info.biSizeImage = pixelBytes;
 
-    GlobalMemory memory = Allocate(sizeof(header) + pixelBytes);
-    if (!memory)
+    // The same pixels with the channels named, alpha included, and the colour space: what office programs
+    // and browsers look for first.
+    BITMAPV5HEADER v5{};
+    v5.bV5Size = sizeof(v5);
+    v5.bV5Width = bitmap.Width();
+    v5.bV5Height = bitmap.Height();
+    v5.bV5Planes = 1;
+    v5.bV5BitCount = 32;
+    v5.bV5Compression = BI_BITFIELDS;
+    v5.bV5SizeImage = pixelBytes;
+    v5.bV5RedMask = 0x00FF0000u;
+    v5.bV5GreenMask = 0x0000FF00u;
+    v5.bV5BlueMask = 0x000000FFu;
+    v5.bV5AlphaMask = 0xFF000000u;
+    v5.bV5CSType = kSrgbColourSpace;
+    v5.bV5Intent = LCS_GM_IMAGES;
+
+    GlobalMemory dib = PackedDib(info, bitmap);
+    GlobalMemory dibV5 = PackedDib(v5, bitmap);
+    if (!dib || !dibV5)
         return false;
-    {
-        const GlobalLockGuard<std::byte> lock(memory.Get());
-        if (!lock)
-            return false;
-        std::memcpy(lock.Get(), &header, sizeof(header));
-        auto* pixels = reinterpret_cast<Pixel*>(lock.Get() + sizeof(header));
-        for (std::size_t y = 0; y < height; ++y) {
-            const Pixel* source = bitmap.Row(static_cast<int>(height - 1 - y));
-            Pixel* target = pixels + y * width;
-            // An opaque top byte: readers that take the fourth byte as alpha would show nothing otherwise.
-            for (std::size_t x = 0; x < width; ++x)
-                target[x] = source[x] | 0xFF000000u;
-        }
-    }
 
     const OpenedClipboard clipboard(OwnerOf(owner_));
     if (!clipboard || !EmptyClipboard())
         return false;
-    if (SetClipboardData(CF_DIB, memory.Get()) == nullptr)
+    // Programs that take only device-dependent bitmaps get CF_BITMAP, which the system makes from these.
+    if (SetClipboardData(CF_DIB, dib.Get()) == nullptr)
         return false;
-    memory.Release();
+    dib.Release();  // the clipboard owns it now
+    if (SetClipboardData(CF_DIBV5, dibV5.Get()) == nullptr)
+        return false;
+    dibV5.Release();
     return true;
 }
 

@@ -7,7 +7,9 @@
 
 namespace pixo {
 
-// Message boxes titled with the program's name and the picture-open dialog, modal to the owner window.
+// Message boxes titled with the program's name and the picture-open dialog, modal to the owner window. The
+// picture-open dialog is the system's common item dialog, showing the pictures as thumbnails; where the
+// system has none, the classic open dialog. COM must be initialised on the calling thread.
 class Win32Dialogs final : public IDialogs {
   public:
     explicit Win32Dialogs(OwnerWindow owner);

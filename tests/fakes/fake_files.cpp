@@ -72,6 +72,10 @@ bool FakeFiles::WriteFile(const std::string& path, std::span<const std::uint8_t>
         lastErrorText = kAccessDenied;
         return false;
     }
+    if (bytes.size() > freeSpace) {
+        lastErrorText = "There is not enough space on the disk.";
+        return false;
+    }
     files[file].assign(bytes.begin(), bytes.end());
     ++writeCount;
     return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -31,6 +33,9 @@ class FakeFiles final : public IFiles {
     int writeCount = 0;                       // successful writes
     std::vector<std::string> createdFolders;  // each folder created, in order
     std::string lastErrorText;
+    // Bytes left on the disk: a larger write fails part-way with "There is not enough space on the disk."
+    // and, as the real one writes beside the file and renames, leaves nothing under the file's name.
+    std::size_t freeSpace = SIZE_MAX;
 };
 
 }  // namespace pixo

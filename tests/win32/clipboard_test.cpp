@@ -133,5 +133,56 @@ TEST_F(Win32ClipboardTest, BitmapIsADibWithTheSamePixels) {
     CloseClipboard();
 }
 
+TEST_F(Win32ClipboardTest, BitmapIsOfferedOpaqueInTheFormatsPaintAndOfficeProgramsTake) {
+    Bitmap picture(5, 3);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x)
+            picture.SetPixel(x, y, MakeColor(40 * x, 80 * y, 255 - 20 * x));
+    }
+    ASSERT_TRUE(clipboard_.SetBitmap(picture));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+
+    // CF_DIBV5: bit fields with an alpha channel that says opaque, in sRGB.
+    const HANDLE v5Data = GetClipboardData(CF_DIBV5);
+    ASSERT_NE(v5Data, nullptr);
+    if (const auto* bytes = static_cast<const unsigned char*>(GlobalLock(v5Data))) {
+        BITMAPV5HEADER header{};
+        std::memcpy(&header, bytes, sizeof(header));
+        EXPECT_EQ(header.bV5Size, sizeof(BITMAPV5HEADER));
+        EXPECT_EQ(header.bV5Width, 5);
+        EXPECT_EQ(header.bV5Height, 3);
+        EXPECT_EQ(header.bV5BitCount, 32);
+        EXPECT_EQ(header.bV5Compression, static_cast<DWORD>(BI_BITFIELDS));
+        EXPECT_EQ(header.bV5AlphaMask, 0xFF000000u);
+        EXPECT_EQ(header.bV5CSType, 0x73524742u);  // 'sRGB'
+        const auto* pixels = reinterpret_cast<const std::uint32_t*>(bytes + header.bV5Size);
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < 5; ++x)
+                EXPECT_EQ(pixels[(2 - y) * 5 + x], ToPixel(picture.GetPixel(x, y)) | 0xFF000000u) << x << "," << y;
+        }
+        GlobalUnlock(v5Data);
+    }
+
+    // CF_BITMAP, made by the system, shows the same picture.
+    const auto ddb = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    ASSERT_NE(ddb, nullptr);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = 5;
+    info.bmiHeader.biHeight = -3;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::uint32_t pixels[15] = {};
+    const HDC dc = GetDC(nullptr);
+    EXPECT_EQ(GetDIBits(dc, ddb, 0, 3, pixels, &info, DIB_RGB_COLORS), 3);
+    ReleaseDC(nullptr, dc);
+    CloseClipboard();
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(pixels[y * 5 + x] & 0xFFFFFFu, ToPixel(picture.GetPixel(x, y))) << x << "," << y;
+    }
+}
+
 }  // namespace
 }  // namespace pixo

@@ -1,0 +1,42 @@
+#include "capture/capture_names.h"
+
+#include <cstdio>
+
+namespace pixo {
+
+const char* CapturePrefix(CaptureKind kind) {
+    switch (kind) {
+        case CaptureKind::FullScreen:
+            return "Scrn_";
+        case CaptureKind::Crop:
+            return "Crop_";
+        case CaptureKind::Qframe:
+            return "Qframe_";
+    }
+    return "";
+}
+
+std::string TimeStamp(const LocalTime& time) {
+    char text[64];
+    std::snprintf(text, sizeof(text), "%04d%02d%02d-%02d%02d%02d-%03d", time.year, time.month, time.day, time.hour,
+                  time.minute, time.second, time.millisecond);
+    return text;
+}
+
+std::string CaptureFileName(CaptureKind kind, const LocalTime& time) {
+    return CapturePrefix(kind) + TimeStamp(time) + ".bmp";
+}
+
+std::string FreeCapturePath(const std::string& folder,
+                            CaptureKind kind,
+                            const LocalTime& time,
+                            const std::function<bool(const std::string&)>& exists) {
+    const std::string stem = folder + "\\" + CapturePrefix(kind) + TimeStamp(time);
+    std::string path = stem + ".bmp";
+    // A folder holds far fewer files than an int counts; the loop ends at the first free name.
+    for (int n = 2; exists(path); ++n)
+        path = stem + "-" + std::to_string(n) + ".bmp";
+    return path;
+}
+
+}  // namespace pixo

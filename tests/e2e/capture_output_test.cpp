@@ -1,0 +1,263 @@
+// Saving captures as a user does: Insert for the whole screen, C at two corners for a crop, Q at two
+// corners and then Space for a Qframe, the clipboard option, and a capture folder that cannot be made. The
+// saved files are read back with the system's own BMP loader and compared with the test desktop pixel for
+// pixel. The lens runs as a developer build (the marker file beside it), so its captures go to
+// "Screendumps" beside the program, a folder these scenarios own.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "e2e/driver/clipboard.h"
+#include "e2e/driver/input.h"
+#include "e2e/driver/lens_session.h"
+
+namespace pixo::e2e {
+namespace {
+
+constexpr wchar_t kDialogClass[] = L"#32770";
+
+std::wstring ProgramFolder() {
+    std::wstring exe = EnvironmentPath(L"PIXO_EXE");
+    if (exe.empty()) {
+        wchar_t path[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, path, MAX_PATH);
+        exe = path;
+        exe = exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"..\\..\\app\\pixoscope.exe";
+    }
+    return exe.substr(0, exe.find_last_of(L"\\/") + 1);
+}
+
+void DeleteFolderOrFile(const std::wstring& path) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                DeleteFileW((path + L"\\" + found.cFileName).c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(path.c_str());
+    DeleteFileW(path.c_str());
+}
+
+bool CreateEmptyFile(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
+}
+
+// A BMP file as the system's loader reads it; an empty picture when it cannot.
+ScreenPicture LoadBmp(const std::wstring& path) {
+    const auto bitmap = static_cast<HBITMAP>(
+        LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (bitmap == nullptr)
+        return {};
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof(info), &info);
+    ScreenPicture picture = ReadBitmap(bitmap, info.bmWidth, info.bmHeight);
+    DeleteObject(bitmap);
+    return picture;
+}
+
+// The bitmap on the clipboard as programs that paste device-dependent bitmaps get it.
+ScreenPicture ClipboardBitmap() {
+    if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, kActionTimeout))
+        return {};
+    ScreenPicture picture;
+    if (const auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
+        BITMAP info{};
+        GetObjectW(bitmap, sizeof(info), &info);
+        picture = ReadBitmap(bitmap, info.bmWidth, info.bmHeight);
+    }
+    CloseClipboard();
+    return picture;
+}
+
+RECT WorkArea() {
+    RECT work{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
+        const SIZE size = PrimaryScreenSize();
+        work = {0, 0, size.cx, size.cy};
+    }
+    return work;
+}
+
+// Empty when the picture is of the screen rectangle `shot` and shows the test desktop in `variant` there,
+// as far as the work area goes (a taskbar may lie over the rest); otherwise what differs.
+std::string CheckCapture(const ScreenPicture& picture, const RECT& shot, Variant variant) {
+    if (picture.Width() != shot.right - shot.left || picture.Height() != shot.bottom - shot.top)
+        return "the picture is " + std::to_string(picture.Width()) + " x " + std::to_string(picture.Height()) +
+               ", expected " + std::to_string(shot.right - shot.left) + " x " + std::to_string(shot.bottom - shot.top);
+    const RECT work = WorkArea();
+    Complaints complaints;
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            const POINT at{shot.left + x, shot.top + y};
+            const Rgb expected = DesktopRgb(at.x, at.y, variant);
+            if (PtInRect(&work, at) && picture.At(x, y) != expected)
+                complaints.Add(x, y, picture.At(x, y), expected, "the desktop");
+        }
+    }
+    return complaints.Empty() ? std::string() : complaints.Report();
+}
+
+RECT WholeScreen() {
+    const SIZE size = PrimaryScreenSize();
+    return {0, 0, size.cx, size.cy};
+}
+
+class CaptureOutput : public LensSession {
+  protected:
+    void SetUp() override {
+        folder_ = ProgramFolder() + L"Screendumps";
+        marker_ = ProgramFolder() + L"Pixoscope.developer";
+        DeleteFolderOrFile(folder_);
+        ASSERT_TRUE(CreateEmptyFile(marker_)) << "cannot mark the program as a developer build";
+        PrepareFolder();
+        LensSession::SetUp();
+    }
+    void TearDown() override {
+        LensSession::TearDown();
+        DeleteFileW(marker_.c_str());
+        DeleteFolderOrFile(folder_);
+    }
+    // Sets up the capture folder's place before the lens starts; it does not exist by default.
+    virtual void PrepareFolder() {}
+
+    // The names of the pictures in the capture folder, sorted. (A file being written has another name.)
+    std::vector<std::wstring> Captures() const {
+        std::vector<std::wstring> names;
+        WIN32_FIND_DATAW found{};
+        const HANDLE search = FindFirstFileW((folder_ + L"\\*.bmp").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                names.push_back(found.cFileName);
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    // Waits until the folder holds `count` files, the last of them (by name) starting with `prefix`, and
+    // reads that one. A file appears under its name only once it is complete.
+    ScreenPicture WaitForCapture(std::size_t count, const std::wstring& prefix) {
+        std::vector<std::wstring> names;
+        const bool there = WaitUntil([&] { return (names = Captures()).size() == count; }, kActionTimeout);
+        EXPECT_TRUE(there) << "the capture folder holds " << names.size() << " files, expected " << count;
+        if (!there)
+            return {};
+        const std::wstring& name = names.back();
+        EXPECT_EQ(name.rfind(prefix, 0), 0u) << std::string(name.begin(), name.end());
+        EXPECT_EQ(name.size(), prefix.size() + 19 + 4) << "prefix, yyyymmdd-hhnnss-zzz and .bmp";
+        const ScreenPicture picture = LoadBmp(folder_ + L"\\" + name);
+        EXPECT_FALSE(picture.Empty()) << "the system cannot read the file";
+        return picture;
+    }
+    // Moves the lens by the keyboard, ten pixels a press with Ctrl.
+    void MoveLensBy(int tensRight, int tensDown) {
+        const POINT from = LensTopLeft();
+        for (int i = 0; i < tensRight; ++i)
+            PressOnLens(VK_RIGHT, {VK_CONTROL});
+        for (int i = 0; i < tensDown; ++i)
+            PressOnLens(VK_DOWN, {VK_CONTROL});
+        ExpectLensAt(from.x + 10 * tensRight, from.y + 10 * tensDown);
+    }
+    HWND ErrorBox() {
+        const std::vector<HWND> boxes = ProcessWindows(LensProcess().Id(), kDialogClass);
+        return boxes.empty() ? nullptr : boxes.front();
+    }
+
+    std::wstring folder_;
+    std::wstring marker_;
+};
+
+TEST_F(CaptureOutput, InsertSavesTheWholeScreenAndWithRecaptureTheLensIsNotInIt) {
+    // The capture the lens took at its start.
+    ShowDesktop(Variant::Inverted);
+    PressOnLens(VK_INSERT);
+    EXPECT_EQ(CheckCapture(WaitForCapture(1, L"Scrn_"), WholeScreen(), Variant::Plain), "") << "the frozen capture";
+
+    // With "Recapture Before saving", a fresh capture taken with the lens hidden: the desktop as it is now,
+    // also where the lens lies.
+    ChooseFromLensMenu(MenuId::RecapBefore1);
+    PressOnLens(VK_INSERT);
+    EXPECT_EQ(CheckCapture(WaitForCapture(2, L"Scrn_"), WholeScreen(), Variant::Inverted), "") << "the fresh capture";
+}
+
+TEST_F(CaptureOutput, CropBetweenTwoCornersIsExactlyThatRectangle) {
+    PressOnLens('C');
+    PressOnLens('C');  // the first corner: the lens centre at (300, 300)
+    MoveLensBy(20, 15);
+    SaveLensShot("crop-second-corner", 20);
+    PressOnLens('C');
+    EXPECT_EQ(CheckCapture(WaitForCapture(1, L"Crop_"), {300, 300, 500, 450}, Variant::Plain), "");
+}
+
+TEST_F(CaptureOutput, QframeIsSavedAgainAndAgainFromFreshCaptures) {
+    PressOnLens('Q');
+    PressOnLens('Q');  // (300, 300)
+    MoveLensBy(10, 8);
+    PressOnLens('Q');  // (400, 380): the Qframe is 100 x 80 at (300, 300)
+    EXPECT_TRUE(Captures().empty()) << "storing a Qframe saves nothing";
+
+    ShowDesktop(Variant::Inverted);
+    PressOnLens(VK_SPACE);
+    // The lens lies over the Qframe; it was hidden for the capture.
+    const RECT qframe{300, 300, 400, 380};
+    EXPECT_EQ(CheckCapture(WaitForCapture(1, L"Qframe_"), qframe, Variant::Inverted), "") << "the first Qframe";
+
+    ShowDesktop(Variant::Plain);
+    PressOnLens(VK_SPACE);
+    EXPECT_EQ(CheckCapture(WaitForCapture(2, L"Qframe_"), qframe, Variant::Plain), "") << "the second Qframe";
+}
+
+TEST_F(CaptureOutput, WithTheClipboardOptionTheScreenGoesThereAndNoFileIsWritten) {
+    ChooseFromLensMenu(MenuId::SaveToClipB1);
+    const DWORD sequence = ClipboardSequence();
+    PressOnLens(VK_INSERT);
+    ASSERT_TRUE(WaitUntil([&] { return ClipboardSequence() != sequence; }, kActionTimeout))
+        << "Insert put nothing on the clipboard";
+    EXPECT_EQ(CheckCapture(ClipboardBitmap(), WholeScreen(), Variant::Plain), "");
+    EXPECT_EQ(GetFileAttributesW(folder_.c_str()), INVALID_FILE_ATTRIBUTES) << "a capture folder was made";
+}
+
+// A file named like the capture folder stands where the folder would be made.
+class BlockedCaptureFolder : public CaptureOutput {
+  protected:
+    void PrepareFolder() override { EXPECT_TRUE(CreateEmptyFile(folder_)); }
+};
+
+TEST_F(BlockedCaptureFolder, SavingShowsTheSystemsReasonWritesNothingAndTheLensGoesOn) {
+    PressOnLens(VK_INSERT);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = ErrorBox()) != nullptr; }, kActionTimeout))
+        << "no error box of the lens appeared";
+    wchar_t reason[512] = {};
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_ALREADY_EXISTS, 0, reason,
+                   512, nullptr);
+    std::wstring expected(reason);
+    while (!expected.empty() && (expected.back() == L'\n' || expected.back() == L'\r' || expected.back() == L' '))
+        expected.pop_back();
+    const std::vector<std::wstring> texts = ChildWindowTexts(box, L"Static");
+    EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end())
+        << "the error box does not give the system's reason";
+
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; }, kActionTimeout))
+        << "the error box is not the active window";
+    input::Key(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return ErrorBox() == nullptr; }, kActionTimeout)) << "the error box stayed open";
+    const DWORD attributes = GetFileAttributesW(folder_.c_str());
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        << "the file in the folder's place changed";
+
+    const POINT was = LensTopLeft();
+    PressOnLens(VK_RIGHT);
+    ExpectLensAt(was.x + 1, was.y);
+}
+
+}  // namespace
+}  // namespace pixo::e2e

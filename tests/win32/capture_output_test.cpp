@@ -1,0 +1,197 @@
+// Capture files as the system reads them (GDI's loader and the imaging component that draws the
+// picture-open dialog's thumbnails), and the picture-open dialog itself.
+#include <gtest/gtest.h>
+#include <objbase.h>
+#include <wincodec.h>
+#include <windows.h>
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "capture/bmp_encoder.h"
+#include "platform/win32/text_convert.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_files.h"
+
+namespace pixo {
+namespace {
+
+// A picture with a different colour in every pixel, of an odd size.
+Bitmap TestPicture(int width, int height) {
+    Bitmap picture(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            picture.SetPixel(x, y, MakeColor(x * 7, y * 11, (x + y) * 3));
+    }
+    return picture;
+}
+
+// COM for the thread of one test.
+class ComThread {
+  public:
+    ComThread() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+    ~ComThread() {
+        if (ok_)
+            OleUninitialize();
+    }
+    ComThread(const ComThread&) = delete;
+    ComThread& operator=(const ComThread&) = delete;
+
+  private:
+    bool ok_;
+};
+
+class CaptureFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        folder_ = WideToUtf8(temp) + "pixo-captures-" + std::to_string(GetCurrentProcessId());
+        ASSERT_TRUE(files_.CreateFolders(folder_));
+    }
+    void TearDown() override {
+        for (const std::string& path : written_)
+            DeleteFileW(Utf8ToWide(path).c_str());
+        RemoveDirectoryW(Utf8ToWide(folder_).c_str());
+    }
+    std::string Write(const std::string& name, const Bitmap& picture) {
+        const std::string path = folder_ + "\\" + name;
+        written_.push_back(path);
+        EXPECT_TRUE(files_.WriteFile(path, EncodeBmp(picture))) << files_.LastErrorText();
+        return path;
+    }
+
+    ComThread com_;
+    Win32Files files_;
+    std::string folder_;
+    std::vector<std::string> written_;
+};
+
+TEST_F(CaptureFileTest, GdiLoadsTheSamePixels) {
+    const Bitmap picture = TestPicture(37, 23);
+    const std::string path = Write("Crop_20261207-001532-045.bmp", picture);
+    const HBITMAP loaded = static_cast<HBITMAP>(
+        LoadImageW(nullptr, Utf8ToWide(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    ASSERT_NE(loaded, nullptr);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = 37;
+    info.bmiHeader.biHeight = -23;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint32_t> pixels(37 * 23);
+    const HDC dc = GetDC(nullptr);
+    EXPECT_EQ(GetDIBits(dc, loaded, 0, 23, pixels.data(), &info, DIB_RGB_COLORS), 23);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(loaded);
+    for (int y = 0; y < 23; ++y) {
+        for (int x = 0; x < 37; ++x)
+            ASSERT_EQ(pixels[static_cast<std::size_t>(y * 37 + x)] & 0xFFFFFFu, picture.Row(y)[x]) << x << "," << y;
+    }
+}
+
+TEST_F(CaptureFileTest, TheImagingComponentReadsItOpaqueWithTheSamePixels) {
+    const Bitmap picture = TestPicture(21, 13);
+    const std::string path = Write("Scrn_20261207-001532-045.bmp", picture);
+    IWICImagingFactory* factory = nullptr;
+    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                           IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))));
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* frame = nullptr;
+    IWICFormatConverter* converter = nullptr;
+    std::vector<std::uint32_t> pixels(21 * 13);
+    UINT width = 0;
+    UINT height = 0;
+    const bool read = SUCCEEDED(factory->CreateDecoderFromFilename(Utf8ToWide(path).c_str(), nullptr, GENERIC_READ,
+                                                                   WICDecodeMetadataCacheOnDemand, &decoder)) &&
+                      SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height)) &&
+                      SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+                      SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
+                                                      nullptr, 0.0, WICBitmapPaletteTypeCustom)) &&
+                      SUCCEEDED(converter->CopyPixels(nullptr, 21 * 4, static_cast<UINT>(pixels.size() * 4),
+                                                      reinterpret_cast<BYTE*>(pixels.data())));
+    for (IUnknown* object : std::initializer_list<IUnknown*>{converter, frame, decoder, factory}) {
+        if (object != nullptr)
+            object->Release();
+    }
+    ASSERT_TRUE(read);
+    EXPECT_EQ(width, 21u);
+    EXPECT_EQ(height, 13u);
+    for (int y = 0; y < 13; ++y) {
+        for (int x = 0; x < 21; ++x)
+            ASSERT_EQ(pixels[static_cast<std::size_t>(y * 21 + x)], picture.Row(y)[x] | 0xFF000000u) << x << "," << y;
+    }
+}
+
+// The first visible dialog box of this process.
+HWND FindOwnDialog() {
+    struct Query {
+        DWORD process;
+        HWND found;
+    } query{GetCurrentProcessId(), nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* q = reinterpret_cast<Query*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[32] = {};
+            GetClassNameW(window, name, 32);
+            if (owner != q->process || !IsWindowVisible(window) || std::wstring(name) != L"#32770")
+                return TRUE;
+            q->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+// Waits up to `seconds` for the condition.
+template <typename Condition>
+bool Within(int seconds, Condition condition) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition())
+            return true;
+        Sleep(50);
+    }
+    return condition();
+}
+
+TEST_F(CaptureFileTest, PictureDialogStartsInTheCaptureFolderAndAnswersTheChosenFile) {
+    Write("Scrn_20261207-001532-045.bmp", TestPicture(8, 8));
+    const std::string wanted = Write("Scrn_20261207-001533-100.bmp", TestPicture(9, 9));
+
+    // A user types the second file's bare name, which only the capture folder resolves, and confirms.
+    bool typed = false;
+    std::thread user([&] {
+        HWND dialog = nullptr;
+        if (!Within(20, [&] { return (dialog = FindOwnDialog()) != nullptr; }))
+            return;
+        HWND edit = FindWindowExW(dialog, nullptr, L"ComboBoxEx32", nullptr);
+        edit = edit != nullptr ? FindWindowExW(edit, nullptr, L"ComboBox", nullptr) : nullptr;
+        edit = edit != nullptr ? FindWindowExW(edit, nullptr, L"Edit", nullptr) : nullptr;
+        if (edit == nullptr)
+            edit = FindWindowExW(dialog, nullptr, L"Edit", nullptr);
+        if (edit != nullptr) {
+            SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Scrn_20261207-001533-100.bmp"));
+            typed = true;
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        }
+        // Never leave the test waiting on a dialog that did not take the answer.
+        if (!Within(10, [&] { return !IsWindow(dialog); }))
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    Win32Dialogs dialogs(nullptr);
+    const std::optional<std::string> chosen = dialogs.OpenPicture(folder_);
+    user.join();
+    ASSERT_TRUE(typed) << "no dialog with a file name box appeared";
+    ASSERT_TRUE(chosen.has_value()) << "the dialog answered nothing";
+    EXPECT_EQ(Utf8ToWide(*chosen), Utf8ToWide(wanted));
+}
+
+}  // namespace
+}  // namespace pixo
