@@ -23,6 +23,7 @@ class FakeFiles final : public IFiles {
     bool CreateFolders(const std::string& path) override;
     bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
     std::string LastErrorText() override { return lastErrorText; }
+    std::optional<FileVersion> FileVersionOf(const std::string& path) override;
 
     std::map<std::string, std::vector<std::uint8_t>, PathLess> files;
     std::set<std::string, PathLess> folders;
@@ -31,6 +32,7 @@ class FakeFiles final : public IFiles {
     int writeCount = 0;                       // successful writes
     std::vector<std::string> createdFolders;  // each folder created, in order
     std::string lastErrorText;
+    std::map<std::string, FileVersion, PathLess> versions;  // program files with a version resource
 };
 
 }  // namespace pixo
