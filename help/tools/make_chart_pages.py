@@ -72,7 +72,7 @@ body { font-family: Segoe UI, Tahoma, Arial, sans-serif; margin: 1.5em; color: #
 h1 { font-size: 1.6em; margin-bottom: 0.2em; }
 p.warn { border-left: 4px solid #FF9338; padding: 0.4em 0.8em; background: #FFF4EA; }
 ul.chart { list-style: none; padding: 0; display: flex; flex-wrap: wrap; gap: 6px; }
-ul.chart li { width: 150px; height: 78px; box-sizing: border-box; padding: 6px; border: 1px solid #C0C0C0;
+ul.chart li { width: 150px; min-height: 78px; box-sizing: border-box; padding: 6px; border: 1px solid #C0C0C0;
               font-size: 12px; line-height: 1.35; }
 ul.chart li b { display: block; }
 ul.chart li.dark { color: #FFFFFF; }
