@@ -152,6 +152,12 @@ LRESULT LensWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETTINGCHANGE:
             form_.SettingsChanged();
             break;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            // Windows ends the program after this message without closing the window.
+            form_.WmEndSession(wParam != FALSE);
+            return 0;
         case WM_CLOSE:
             form_.FormClose();
             DestroyWindow(window);

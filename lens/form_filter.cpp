@@ -40,8 +40,7 @@ void TFormFilter::FormCreate() {
     else
         lens.CaptureFolder = AppDir + "Screendumps";
 
-    // Stored settings are read here; until they are, the readout labels follow the default options.
-    ApplyReadoutVisibility();
+    ReadSettings();
 
     doubleBuffered_ = !PopupMenu1.Checked(MenuId::AddDelay1) && PopupMenu1.Checked(MenuId::DoubleBuffer1);
     window.SetRegion(kLensSize, kLensSize);
@@ -56,7 +55,7 @@ void TFormFilter::FormDestroy() {
 }
 
 void TFormFilter::FormClose() {
-    // Settings are written here once the settings store exists.
+    WriteSettings();
 }
 
 void TFormFilter::FormPaint() {
@@ -156,9 +155,10 @@ void TFormFilter::Timer1Timer() {
     services_.window.Invalidate();
 }
 
+// Written here and once more by FormClose when the window closes, with the same values. Measuring restores
+// the options it switched off before this write; that arrives with measuring itself.
 void TFormFilter::Close1Click() {
-    // Measuring restores the options it changed before the settings are written; both arrive with their
-    // own features.
+    WriteSettings();
     services_.window.Close();
 }
 

@@ -15,6 +15,7 @@
 #include "platform/services.h"
 #include "raster/bitmap.h"
 #include "raster/smooth_view.h"
+#include "settings/settings_table.h"
 
 namespace pixo {
 
@@ -107,6 +108,23 @@ class TFormFilter {
     // I: shows or hides the stored Qframe's place and size in the message bar.
     void ShowStoredQframe();
 
+    // ---- Settings store
+    void ReadSettings();
+    void WriteSettings();
+    // WM_ENDSESSION: Windows logs off or shuts down and ends the program without closing the window.
+    void WmEndSession(bool ending);
+
+    // ---- Help and links
+    void TheHelpDialogClick();
+    void howto1Click();
+    void version1Click();
+    void OpenPMSChartwebbrowser1Click();
+    void OpenRALColorChartClick();
+    void RALClassic1Click();
+    // The file version of a program file, this program's when `fileName` is empty, as "major.minor.release";
+    // empty when the file has no version resource.
+    std::string FileVersionText(const std::string& fileName);
+
     // ---- Small services used by several commands
     static void AddTrailingBackslash(std::string& path);
     void ShellOpen(const std::string& target);
@@ -164,6 +182,12 @@ class TFormFilter {
     void StepRulerFactor(int delta);
     void ShowKeyCode(std::uint16_t key, Modifiers shift);
     void EndCornerSelection();
+    // The settings store's integers.
+    int* StoredField(StoredInteger which);
+    std::int32_t StoredIntegerValue(StoredInteger which);
+    void SetStoredInteger(StoredInteger which, std::int32_t value);
+    void KeepLensOnScreen();
+    void OpenChartPage(MenuId item);
 
     Services services_;
     Bitmap backBuffer_;

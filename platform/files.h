@@ -1,10 +1,19 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
 namespace pixo {
+
+// The fixed file version of a program file's version resource, most significant number first.
+struct FileVersion {
+    std::uint16_t major = 0;
+    std::uint16_t minor = 0;
+    std::uint16_t release = 0;
+    std::uint16_t build = 0;
+};
 
 // Paths are UTF-8 with backslashes.
 class IFiles {
@@ -18,6 +27,8 @@ class IFiles {
     virtual bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
     // The system's text for the last failure, for the error box.
     virtual std::string LastErrorText() = 0;
+    // The file version of a program file; nothing when it has no version resource (which is no failure).
+    virtual std::optional<FileVersion> FileVersionOf(const std::string& path) = 0;
 };
 
 }  // namespace pixo

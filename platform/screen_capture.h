@@ -17,6 +17,8 @@ class IScreenCapture {
     // Copies the whole primary screen into `into`, resizing it to the screen. On failure `into` is left
     // exactly as it was and the result is false.
     virtual bool Grab(Bitmap& into) = 0;
+    // Whether any part of the rectangle lies on a screen (any monitor, not only the primary one).
+    virtual bool OnSomeScreen(int left, int top, int width, int height) = 0;
 };
 
 }  // namespace pixo

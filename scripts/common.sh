@@ -9,6 +9,7 @@ pixo_packages=(
     libgtest-dev googletest libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 fonts-wine fonts-liberation xvfb x11-utils imagemagick
+    fp-utils
 )
 
 pixo_ensure_packages() {

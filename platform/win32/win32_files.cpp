@@ -139,4 +139,22 @@ std::string Win32Files::LastErrorText() {
     return SystemErrorText(lastError_);
 }
 
+std::optional<FileVersion> Win32Files::FileVersionOf(const std::string& path) {
+    const std::wstring name = Utf8ToWide(path);
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(name.c_str(), &handle);
+    if (size == 0)
+        return std::nullopt;
+    std::vector<std::uint8_t> info(size);
+    if (!GetFileVersionInfoW(name.c_str(), 0, size, info.data()))
+        return std::nullopt;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || fixed == nullptr ||
+        length < sizeof(VS_FIXEDFILEINFO))
+        return std::nullopt;
+    return FileVersion{HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
+                       LOWORD(fixed->dwFileVersionLS)};
+}
+
 }  // namespace pixo

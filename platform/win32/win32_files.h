@@ -17,6 +17,7 @@ class Win32Files final : public IFiles {
     bool CreateFolders(const std::string& path) override;
     bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
     std::string LastErrorText() override;
+    std::optional<FileVersion> FileVersionOf(const std::string& path) override;
 
   private:
     bool Fail();

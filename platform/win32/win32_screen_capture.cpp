@@ -10,6 +10,11 @@ ScreenSize Win32ScreenCapture::PrimaryScreenSize() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+bool Win32ScreenCapture::OnSomeScreen(int left, int top, int width, int height) {
+    const RECT rect{left, top, left + width, top + height};
+    return MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
 bool Win32ScreenCapture::EnsureSection(HDC screenDc, ScreenSize size) {
     if (section_ && sectionSize_.width == size.width && sectionSize_.height == size.height)
         return true;

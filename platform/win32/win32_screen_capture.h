@@ -16,6 +16,7 @@ class Win32ScreenCapture final : public IScreenCapture {
 
     ScreenSize PrimaryScreenSize() override;
     bool Grab(Bitmap& into) override;
+    bool OnSomeScreen(int left, int top, int width, int height) override;
 
   private:
     bool EnsureSection(HDC screenDc, ScreenSize size);

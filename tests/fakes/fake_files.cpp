@@ -81,4 +81,11 @@ bool FakeFiles::WriteFile(const std::string& path, std::span<const std::uint8_t>
     return true;
 }
 
+std::optional<FileVersion> FakeFiles::FileVersionOf(const std::string& path) {
+    const auto it = versions.find(path);
+    if (it == versions.end())
+        return std::nullopt;
+    return it->second;
+}
+
 }  // namespace pixo

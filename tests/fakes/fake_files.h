@@ -25,6 +25,7 @@ class FakeFiles final : public IFiles {
     bool CreateFolders(const std::string& path) override;
     bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
     std::string LastErrorText() override { return lastErrorText; }
+    std::optional<FileVersion> FileVersionOf(const std::string& path) override;
 
     std::map<std::string, std::vector<std::uint8_t>, PathLess> files;
     std::set<std::string, PathLess> folders;
@@ -36,6 +37,7 @@ class FakeFiles final : public IFiles {
     // Bytes left on the disk: a larger write fails part-way with "There is not enough space on the disk."
     // and, as the real one writes beside the file and renames, leaves nothing under the file's name.
     std::size_t freeSpace = SIZE_MAX;
+    std::map<std::string, FileVersion, PathLess> versions;  // program files with a version resource
 };
 
 }  // namespace pixo

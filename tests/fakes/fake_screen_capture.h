@@ -14,6 +14,10 @@ class FakeScreenCapture final : public IScreenCapture {
 
     ScreenSize PrimaryScreenSize() override { return size_; }
     bool Grab(Bitmap& into) override;
+    // One screen, the primary one.
+    bool OnSomeScreen(int left, int top, int width, int height) override {
+        return left < size_.width && top < size_.height && left + width > 0 && top + height > 0;
+    }
 
     // The screen changes its resolution; the next grab takes the new size.
     void SetSize(int width, int height) { size_ = {width, height}; }

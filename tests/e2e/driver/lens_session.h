@@ -96,9 +96,12 @@ class LensSession : public ::testing::Test {
     // Saves a screenshot of the lens with a margin around it under `name`; returns its path.
     std::wstring SaveLensShot(const std::string& name, int margin = 0) const;
 
+    // Starts pixoscope.exe (again, after it ended) and waits until the lens has painted; it keeps the settings
+    // the program stored.
+    bool StartLens();
+
   private:
     bool StartDesktop();
-    bool StartLens();
     std::string ScenarioName() const;
 
     std::unique_ptr<SettingsSandbox> settings_;

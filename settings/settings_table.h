@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "commands/menu_ids.h"
+
+namespace pixo {
+
+// The integers the store keeps beside the options. Which variable of the lens window each one is, the lens
+// window decides (lens/settings_store.cpp); the window position is the window's own.
+enum class StoredInteger {
+    None,  // the row is an option
+    WindowTop,
+    WindowLeft,
+    Factor,
+    Zoomstep,
+    RulerFactor,
+    CaliperFactorH,
+    CaliperFactorV,
+    Frame1X,
+    Frame1Y,
+    Frame2X,
+    Frame2Y,
+};
+
+// One REG_DWORD value of the settings key. An option is stored as 1 (checked) or 0 and read as checked for
+// any non-zero number; an integer is stored as it is, signed, without any range check.
+struct SettingRow {
+    const char* name;  // spelled and cased exactly as stored
+    MenuId option = MenuId::None;
+    StoredInteger integer = StoredInteger::None;
+    std::int32_t defaultValue = 0;  // the state before reading, which stays when the value cannot be read
+
+    constexpr bool IsOption() const { return option != MenuId::None; }
+};
+
+inline constexpr std::size_t kSettingCount = 41;
+
+// Every stored value, in reading order. Later rows win within a radio group: "RULER" and "CALIPER" come
+// after "ShowPicture", "LAB" after "XYZ" after "HSB" after "CMYK".
+extern const std::array<SettingRow, kSettingCount> kSettingRows;
+
+// The same rows in writing order: rows 1 to 34, then the Qframe, then the ruler and caliper sizes.
+const std::array<const SettingRow*, kSettingCount>& WritingOrder();
+
+}  // namespace pixo

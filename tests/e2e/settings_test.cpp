@@ -1,0 +1,61 @@
+// The settings store: what a user changes comes back at the next start.
+#include "e2e/driver/lens_session.h"
+
+namespace pixo::e2e {
+namespace {
+
+constexpr wchar_t kSettingsKey[] = L"Software\\Kestrow Software\\Pixoscope";
+
+std::optional<DWORD> StoredDword(const wchar_t* name) {
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+DWORD StoredValueCount() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return 0;
+    DWORD count = 0;
+    RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr,
+                     nullptr);
+    RegCloseKey(key);
+    return count;
+}
+
+class Settings : public LensSession {};
+
+TEST_F(Settings, OptionsChangedWithTheirKeysComeBackAfterCtrlXAndARestart) {
+    PressOnLens('K', {VK_CONTROL});  // caliper instead of the lens border
+    PressOnLens('H', {VK_CONTROL});  // readout in HTML hex
+    PressOnLens('O', {VK_CONTROL});  // no crosshair
+    PressOnLens('3');                // 3x
+    for (int i = 0; i < 3; ++i)
+        PressOnLens(VK_RIGHT, {VK_CONTROL});
+    for (int i = 0; i < 2; ++i)
+        PressOnLens(VK_DOWN, {VK_CONTROL});
+    ASSERT_TRUE(ExpectLensAt(kStartPosition.x + 30, kStartPosition.y + 20));
+    const ScreenPicture before = SettledLens();
+    SaveLensShot("settings-before-close");
+
+    PressOnLens('X', {VK_CONTROL});
+    ASSERT_TRUE(LensProcess().WaitForExit(kActionTimeout)) << "the program still runs after Ctrl+X";
+    EXPECT_EQ(StoredValueCount(), 41u);
+    EXPECT_EQ(StoredDword(L"CALIPER"), 1u);
+    EXPECT_EQ(StoredDword(L"ShowPicture"), 0u);
+    EXPECT_EQ(StoredDword(L"HEX"), 1u);
+    EXPECT_EQ(StoredDword(L"Crosshair"), 0u);
+    EXPECT_EQ(StoredDword(L"Factor"), 2u);
+    EXPECT_EQ(StoredDword(L"WinStatusLeft"), static_cast<DWORD>(kStartPosition.x + 30));
+
+    ASSERT_TRUE(StartLens());
+    EXPECT_TRUE(ExpectLensAt(kStartPosition.x + 30, kStartPosition.y + 20));
+    const ScreenPicture after = SettledLens();
+    SaveLensShot("settings-after-restart");
+    EXPECT_TRUE(after == before) << "the lens does not look as it did before the restart";
+}
+
+}  // namespace
+}  // namespace pixo::e2e

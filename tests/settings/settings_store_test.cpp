@@ -1,0 +1,259 @@
+#include "settings/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_files.h"
+#include "fakes/fake_registry.h"
+#include "lens/lens_state.h"
+
+namespace pixo {
+namespace {
+
+constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
+const SettingsKey kKey{kUser, "Software\\Kestrow Software\\Pixoscope"};
+
+// The value names in reading order, spelled as the store keeps them.
+const std::vector<std::string> kReadingOrder = {
+    "WinStatusTop",
+    "WinStatusLeft",
+    "ShowPicture",
+    "NoRealPicture",
+    "Crosshair",
+    "Autocapture",
+    "Factor",
+    "RGB",
+    "HEX",
+    "HEXWEB",
+    "HEXGBR",
+    "CMYK",
+    "PMS",
+    "%Black",
+    "HSB",
+    "XYZ",
+    "LAB",
+    "EXPOCHECK",
+    "RULER",
+    "CALIPER",
+    "SoundOnSave",
+    "ToClipBoard",
+    "YXMoveOnMeasure",
+    "ShowXYPos",
+    "ShowMagn",
+    "Zoomstep",
+    "AddDelay",
+    "DoubleBuffering",
+    "RecapBeforeInsKey",
+    "GreenLensImage",
+    "RedLensImage",
+    "BlueLensImage",
+    "IvoryLensImage",
+    "ZoomWheel",
+    "RULERFACTOR",
+    "CALIPERFACTORH",
+    "CALIPERFACTORV",
+    "Frame1X",
+    "Frame1Y",
+    "Frame2X",
+    "Frame2Y",
+};
+
+std::vector<std::string> WritingOrderNames() {
+    std::vector<std::string> names(kReadingOrder.begin(), kReadingOrder.begin() + 34);
+    names.insert(names.end(), kReadingOrder.begin() + 37, kReadingOrder.end());
+    names.insert(names.end(), kReadingOrder.begin() + 34, kReadingOrder.begin() + 37);
+    return names;
+}
+
+bool IsRadio(MenuId item) {
+    const MenuKind kind = PopupMenu().Def(item).kind;
+    return kind == MenuKind::Radio || kind == MenuKind::RadioManual;
+}
+
+// The lens's side of the store: the options and the integers.
+struct Target {
+    PopupMenu menu;
+    std::map<StoredInteger, std::int32_t> integers;
+
+    SettingsRead Read(IRegistry& registry, const SettingsKey& key = kKey) {
+        return ReadStoredSettings(registry, key, menu,
+                                  [this](StoredInteger which, std::int32_t value) { integers[which] = value; });
+    }
+    bool Write(IRegistry& registry, const SettingsKey& key = kKey) {
+        return WriteStoredSettings(registry, key, menu, [this](StoredInteger which) { return integers[which]; });
+    }
+};
+
+// A complete store whose every value differs from its default: integers 1000 + row, options inverted.
+void FillNonDefault(FakeRegistry& registry) {
+    for (std::size_t i = 0; i < kSettingCount; ++i) {
+        const SettingRow& row = kSettingRows[i];
+        const std::int32_t value = row.IsOption() ? 1 - row.defaultValue : 1000 + static_cast<std::int32_t>(i);
+        registry.Set(kUser, kKey.path, row.name, value);
+    }
+}
+
+TEST(SettingsTable, NamesOrdersAndDefaultsMatchTheLensState) {
+    std::vector<std::string> names;
+    for (const SettingRow& row : kSettingRows)
+        names.push_back(row.name);
+    EXPECT_EQ(names, kReadingOrder);
+    names.clear();
+    for (const SettingRow* row : WritingOrder())
+        names.push_back(row->name);
+    EXPECT_EQ(names, WritingOrderNames());
+
+    // Each default is the state before reading: the menu's default check marks and LensState's initial values.
+    const PopupMenu menu;
+    const LensState lens;
+    const std::map<StoredInteger, int> initial = {
+        {StoredInteger::WindowTop, 200},
+        {StoredInteger::WindowLeft, 200},
+        {StoredInteger::Factor, lens.Factor},
+        {StoredInteger::Zoomstep, lens.Zoomstep},
+        {StoredInteger::RulerFactor, lens.RulerFactor},
+        {StoredInteger::CaliperFactorH, lens.CaliperFactorH},
+        {StoredInteger::CaliperFactorV, lens.CaliperFactorV},
+        {StoredInteger::Frame1X, lens.Frame1X},
+        {StoredInteger::Frame1Y, lens.Frame1Y},
+        {StoredInteger::Frame2X, lens.Frame2X},
+        {StoredInteger::Frame2Y, lens.Frame2Y},
+    };
+    for (const SettingRow& row : kSettingRows) {
+        if (row.IsOption())
+            EXPECT_EQ(row.defaultValue, menu.Checked(row.option) ? 1 : 0) << row.name;
+        else
+            EXPECT_EQ(row.defaultValue, initial.at(row.integer)) << row.name;
+    }
+}
+
+TEST(SettingsStore, TheFirstMissingOrOtherTypedValueEndsTheRead) {
+    for (std::size_t stop = 0; stop < kSettingCount; ++stop) {
+        for (const bool wrongType : {false, true}) {
+            FakeRegistry registry;
+            FillNonDefault(registry);
+            const std::string name = kSettingRows[stop].name;
+            if (wrongType)
+                registry.wrongType.insert(name);
+            else
+                registry.values.erase({kUser, kKey.path, name});
+            Target target;
+            EXPECT_EQ(target.Read(registry), SettingsRead::Stopped) << name;
+            EXPECT_EQ(registry.readNames.size(), stop + 1) << name;
+            for (std::size_t i = 0; i < kSettingCount; ++i) {
+                const SettingRow& row = kSettingRows[i];
+                const bool read = i < stop;
+                if (!row.IsOption()) {
+                    const auto it = target.integers.find(row.integer);
+                    EXPECT_EQ(it != target.integers.end(), read) << row.name << " with " << name << " missing";
+                } else if (!IsRadio(row.option)) {  // radio groups: see the next test
+                    const bool expected = read ? row.defaultValue == 0 : row.defaultValue != 0;
+                    EXPECT_EQ(target.menu.Checked(row.option), expected) << row.name << " with " << name << " missing";
+                }
+            }
+        }
+    }
+}
+
+TEST(SettingsStore, RadioGroupsResolveInReadingOrder) {
+    const struct {
+        std::map<std::string, std::int32_t> stored;  // over a complete store of zeros
+        std::vector<MenuId> checked;                 // of the radio items, exactly these
+    } kCases[] = {
+        {{{"ShowPicture", 1}}, {MenuId::LensBorder1}},
+        {{{"ShowPicture", 1}, {"RULER", 1}}, {MenuId::Ruler1}},
+        {{{"ShowPicture", 1}, {"RULER", 1}, {"CALIPER", 1}}, {MenuId::Caliper1}},
+        {{}, {}},  // no frame mode: the glass-only lens
+        {{{"CMYK", 1}, {"HSB", 1}, {"XYZ", 1}, {"LAB", 1}}, {MenuId::RGBtoLAB1}},
+        {{{"CMYK", 1}, {"HSB", 1}, {"XYZ", 1}}, {MenuId::RGBtoXYZ1}},
+        {{{"HEX", 1}, {"HEXWEB", 1}}, {MenuId::WebSafe1}},
+        {{{"HEXWEB", 1}, {"HEXGBR", 1}}, {MenuId::HEXgrb1}},
+        {{{"GreenLensImage", 1}, {"RedLensImage", 1}, {"IvoryLensImage", 1}}, {MenuId::Ivoryimage1}},
+    };
+    for (const auto& c : kCases) {
+        FakeRegistry registry;
+        for (const SettingRow& row : kSettingRows) {
+            const auto it = c.stored.find(row.name);
+            registry.Set(kUser, kKey.path, row.name, it != c.stored.end() ? it->second : 0);
+        }
+        Target target;
+        ASSERT_EQ(target.Read(registry), SettingsRead::Complete);
+        std::vector<MenuId> checked;
+        for (const SettingRow& row : kSettingRows) {
+            if (row.IsOption() && IsRadio(row.option) && target.menu.Checked(row.option))
+                checked.push_back(row.option);
+        }
+        EXPECT_EQ(checked, c.checked) << (c.stored.empty() ? std::string("none") : c.stored.begin()->first);
+    }
+}
+
+TEST(SettingsStore, AnyNonZeroNumberChecksAndIsWrittenBackAsOneIntegersStayAsTheyAre) {
+    FakeRegistry registry;
+    for (const SettingRow& row : kSettingRows)
+        registry.Set(kUser, kKey.path, row.name, row.defaultValue);
+    registry.Set(kUser, kKey.path, "ShowMagn", 2);
+    registry.Set(kUser, kKey.path, "ZoomWheel", -1);
+    registry.Set(kUser, kKey.path, "Frame2X", -26);
+    registry.Set(kUser, kKey.path, "Factor", 7);
+    Target target;
+    ASSERT_EQ(target.Read(registry), SettingsRead::Complete);
+    EXPECT_TRUE(target.menu.Checked(MenuId::ShowMagn1));
+    EXPECT_TRUE(target.menu.Checked(MenuId::ZoomWheel1));
+
+    ASSERT_TRUE(target.Write(registry));
+    EXPECT_EQ(registry.Get(kUser, kKey.path, "ShowMagn"), 1);
+    EXPECT_EQ(registry.Get(kUser, kKey.path, "ZoomWheel"), 1);
+    EXPECT_EQ(registry.Get(kUser, kKey.path, "Frame2X"), -26);
+    EXPECT_EQ(registry.Get(kUser, kKey.path, "Factor"), 7);
+}
+
+TEST(SettingsStore, TheMarkerBesideTheProgramMovesTheKeyToTheMachineAndIsLookedForEachTime) {
+    FakeFiles files;
+    const std::string appDir = "C:\\Tools\\Pixoscope\\";
+    SettingsKey key = LocateSettings(files, appDir, "Pixoscope");
+    EXPECT_EQ(key.root, RegistryRoot::CurrentUser);
+    EXPECT_EQ(key.path, "Software\\Kestrow Software\\Pixoscope");
+
+    files.files[appDir + "LocalMachineKey.ON"] = {};  // names compare without case, as on Windows
+    key = LocateSettings(files, appDir, "Pixoscope (developer build)");
+    EXPECT_EQ(key.root, RegistryRoot::LocalMachine);
+    EXPECT_EQ(key.path, "Software\\Kestrow Software\\Pixoscope (developer build)");
+
+    files.files[appDir + "localmachinekey.on.txt"] = {};
+    files.files.erase(appDir + "LocalMachineKey.ON");
+    EXPECT_EQ(LocateSettings(files, appDir, "Pixoscope").root, RegistryRoot::CurrentUser);
+}
+
+TEST(SettingsStore, AKeyThatCannotBeOpenedReadsAndWritesNothing) {
+    FakeRegistry registry;
+    FillNonDefault(registry);
+    registry.failOpen = true;
+    Target target;
+    EXPECT_EQ(target.Read(registry), SettingsRead::NoKey);
+    EXPECT_TRUE(registry.readNames.empty());
+    EXPECT_TRUE(target.integers.empty());
+    EXPECT_TRUE(target.menu.Checked(MenuId::LensBorder1));
+    EXPECT_FALSE(target.Write(registry));
+    EXPECT_TRUE(registry.writtenNames.empty());
+}
+
+TEST(SettingsStore, WritingStopsAtTheFirstValueThatCannotBeWritten) {
+    FakeRegistry registry;
+    FillNonDefault(registry);
+    registry.failingWrites.insert("Frame1Y");
+    Target target;
+    EXPECT_FALSE(target.Write(registry));
+    const std::vector<std::string> order = WritingOrderNames();
+    const std::vector<std::string> before(order.begin(), order.begin() + 35);  // up to "Frame1X"
+    EXPECT_EQ(registry.writtenNames, before);
+    // What follows keeps what the store held.
+    EXPECT_EQ(registry.Get(kUser, kKey.path, "Frame2X"), 1039);
+    EXPECT_EQ(registry.Get(kUser, kKey.path, "RULERFACTOR"), 1034);
+    EXPECT_EQ(registry.Get(kUser, kKey.path, "Frame1X"), 0);
+}
+
+}  // namespace
+}  // namespace pixo
