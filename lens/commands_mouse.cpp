@@ -45,16 +45,13 @@ void TFormFilter::MouseWheel(int delta, Modifiers modifiers) {
     }
 }
 
-void TFormFilter::FormMouseDown(MouseButton button, Modifiers /*shift*/, int x, int y, bool doubleClick) {
+void TFormFilter::FormMouseDown(MouseButton /*button*/, Modifiers /*shift*/, int x, int y, bool doubleClick) {
     lens.DragStartX = x;
     lens.DragStartY = y;
     if (doubleClick) {
         lens.RecaptureRequested = true;
         RestartLens();
         lens.RecaptureRequested = false;
-    }
-    if (button == MouseButton::Middle) {
-        // Saving the stored Qframe arrives with region selection.
     }
 }
 

@@ -55,10 +55,6 @@ void TFormFilter::FormDestroy() {
     backBufferCreated_ = false;
 }
 
-void TFormFilter::FormClose() {
-    // Settings are written here once the settings store exists.
-}
-
 void TFormFilter::FormPaint() {
     lens.LensPainted = true;
     lens.LensShown = true;

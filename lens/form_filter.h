@@ -41,7 +41,6 @@ class TFormFilter {
     // ---- Start-up, capture and window lifecycle
     void FormCreate();
     void FormDestroy();
-    void FormClose();
     void FormPaint();
     // WM_ACTIVATEAPP. `passOn` runs the platform's default handling. Returns true when the message was
     // handled here (result 0), false when the platform should handle it as usual.
