@@ -64,10 +64,7 @@ bool Win32WindowHost::Show() {
 
 bool Win32WindowHost::Hide() {
     ShowWindow(window_, SW_HIDE);
-    // Let the windows beneath repaint the area the lens uncovered before anything grabs the screen: flush
-    // our drawing, give the compositor a frame, and give other programs' repaints a moment.
-    GdiFlush();
-    Sleep(40);
+    GdiFlush();  // nothing of the lens's drawing is left queued to reach the screen after it is gone
     return IsWindowVisible(window_) == FALSE;
 }
 

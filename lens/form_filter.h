@@ -32,6 +32,8 @@ class TFormFilter {
     // and captures to the program's folder.
     static constexpr const char* kDeveloperMarker = "Pixoscope.developer";
     static constexpr const char* kDeveloperSubkey = "Pixoscope (developer build)";
+    // How long a recapture waits between hiding the lens and grabbing the screen.
+    static constexpr int kUncoverWaitMs = 40;
 
     explicit TFormFilter(const Services& services);
 
@@ -119,6 +121,8 @@ class TFormFilter {
 
   private:
     void GetSpecialPaths();
+    // Hides the lens for a grab and waits for the screen beneath to repaint.
+    void HideBeforeGrab();
     void DrawMagnifiedView(int left, int top);
     void DrawFrame();
     void DrawCornerGuides();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 #include "platform/files.h"
 
 namespace pixo {
@@ -14,14 +12,8 @@ class Win32Files final : public IFiles {
 
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
-    bool CreateFolders(const std::string& path) override;
-    bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
-    std::string LastErrorText() override;
-
-  private:
-    bool Fail();
-
-    std::uint32_t lastError_ = 0;
+    Failure CreateFolders(const std::string& path) override;
+    Failure WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
 };
 
 }  // namespace pixo

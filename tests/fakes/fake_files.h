@@ -20,17 +20,15 @@ class FakeFiles final : public IFiles {
   public:
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
-    bool CreateFolders(const std::string& path) override;
-    bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
-    std::string LastErrorText() override { return lastErrorText; }
+    Failure CreateFolders(const std::string& path) override;
+    Failure WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
 
     std::map<std::string, std::vector<std::uint8_t>, PathLess> files;
     std::set<std::string, PathLess> folders;
-    bool failWrites = false;                  // every write fails with "Access is denied."
-    bool failCreates = false;                 // creating any missing folder fails with "Access is denied."
+    bool failWrites = false;                  // every write fails with "Access is denied." (code 5)
+    bool failCreates = false;                 // creating any missing folder fails the same way
     int writeCount = 0;                       // successful writes
     std::vector<std::string> createdFolders;  // each folder created, in order
-    std::string lastErrorText;
 };
 
 }  // namespace pixo
