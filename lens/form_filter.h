@@ -138,11 +138,11 @@ class TFormFilter {
     void ZoomOut();
     void MagnifyTo(int newFactor);
     // Pieces of FormKeyDown.
-    void ArrowKeyDown(int dx, int dy, Modifiers shift);
+    void ArrowKeyDown(int dx, int dy, Modifiers modifiers);
     void ToggleReadoutOpacity();
     void CycleLensMode();
     void StepRulerFactor(int delta);
-    void ShowKeyCode(std::uint16_t key, Modifiers shift);
+    void ShowKeyCode(std::uint16_t key, Modifiers modifiers);
     void EndCornerSelection();
 
     Services services_;
