@@ -1,6 +1,7 @@
 #include "app/label_painter.h"
 
 #include <string>
+#include <utility>
 
 #include "platform/win32/text_convert.h"
 
@@ -37,32 +38,18 @@ UINT AlignFlags(TextAlign align) {
 
 }  // namespace
 
-LabelPainter::~LabelPainter() {
-    for (CachedFont& f : fonts_) {
-        if (f.handle != nullptr)
-            DeleteObject(f.handle);
-    }
-}
-
 HFONT LabelPainter::FontFor(const LabelFont& font) {
-    for (CachedFont& f : fonts_) {
-        if (f.handle != nullptr && f.font.face == font.face && f.font.pixelHeight == font.pixelHeight &&
-            f.font.bold == font.bold) {
-            return f.handle;
-        }
+    for (const CachedFont& f : fonts_) {
+        if (f.font.face == font.face && f.font.pixelHeight == font.pixelHeight && f.font.bold == font.bold)
+            return f.handle.Get();
     }
     const BYTE charset = font.face == LabelFontFace::Terminal ? OEM_CHARSET : DEFAULT_CHARSET;
     // A negative height asks for that character height in pixels.
-    HFONT handle = CreateFontW(-font.pixelHeight, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    GdiFont handle(CreateFontW(-font.pixelHeight, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_DONTCARE, FaceName(font.face));
-    for (CachedFont& f : fonts_) {
-        if (f.handle == nullptr) {
-            f = {font, handle};
-            return handle;
-        }
-    }
-    return handle;  // more faces than slots: not expected; the handle is then owned by GDI until exit
+                               DEFAULT_PITCH | FF_DONTCARE, FaceName(font.face)));
+    fonts_.push_back({font, std::move(handle)});
+    return fonts_.back().handle.Get();
 }
 
 void LabelPainter::Paint(HDC dc, Labels& labels) {
@@ -89,9 +76,8 @@ void LabelPainter::Paint(HDC dc, Labels& labels) {
         } else {
             SetBkMode(dc, OPAQUE);
             SetBkColor(dc, ToColorRef(label.background));
-            HBRUSH brush = CreateSolidBrush(ToColorRef(label.background));
-            FillRect(dc, &box, brush);
-            DeleteObject(brush);
+            const GdiBrush brush(CreateSolidBrush(ToColorRef(label.background)));
+            FillRect(dc, &box, brush.Get());
         }
         SetTextColor(dc, ToColorRef(label.color));
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,

@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
-#include <array>
+#include <vector>
 
 #include "lens/labels.h"
+#include "platform/win32/handles.h"
 
 namespace pixo {
 
@@ -14,7 +15,6 @@ class LabelPainter {
     LabelPainter() = default;
     LabelPainter(const LabelPainter&) = delete;
     LabelPainter& operator=(const LabelPainter&) = delete;
-    ~LabelPainter();
 
     // Paints every visible label; measures the self-sizing ones and stores their size in the model.
     void Paint(HDC dc, Labels& labels);
@@ -24,9 +24,10 @@ class LabelPainter {
 
     struct CachedFont {
         LabelFont font;
-        HFONT handle = nullptr;
+        GdiFont handle;
     };
-    std::array<CachedFont, 8> fonts_{};
+    // One per distinct font of the labels: a handful, made at the first paint that needs them.
+    std::vector<CachedFont> fonts_;
 };
 
 }  // namespace pixo

@@ -1,24 +1,25 @@
 #include "app/lens_pictures.h"
 
-#include "app/dib_info.h"
+#include "platform/win32/dib_info.h"
+#include "platform/win32/handles.h"
+#include "resources/resource_ids.h"
 
 namespace pixo {
 namespace {
 
 Bitmap LoadPicture(HINSTANCE instance, const wchar_t* name) {
     Bitmap picture;
-    auto* bitmap = static_cast<HBITMAP>(LoadImageW(instance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (bitmap == nullptr)
+    const GdiBitmap bitmap(static_cast<HBITMAP>(LoadImageW(instance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!bitmap)
         return picture;
     BITMAP info{};
-    GetObjectW(bitmap, sizeof(info), &info);
+    GetObjectW(bitmap.Get(), sizeof(info), &info);
     picture.Resize(info.bmWidth, info.bmHeight);
     // Read back top-down, as the core keeps pixels.
     BITMAPINFO request = TopDownInfo(info.bmWidth, info.bmHeight);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), picture.Data(), &request, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(bitmap);
+    const WindowDc screen(nullptr);
+    GetDIBits(screen.Get(), bitmap.Get(), 0, static_cast<UINT>(info.bmHeight), picture.Data(), &request,
+              DIB_RGB_COLORS);
     for (int y = 0; y < picture.Height(); ++y) {
         for (int x = 0; x < picture.Width(); ++x)
             picture.Row(y)[x] &= 0x00FFFFFF;
@@ -29,11 +30,11 @@ Bitmap LoadPicture(HINSTANCE instance, const wchar_t* name) {
 }  // namespace
 
 void LoadLensPictures(HINSTANCE instance, TFormFilter& form) {
-    form.SetLensPicture(LensImage::Default, LoadPicture(instance, L"IMAGEBACK"));
-    form.SetLensPicture(LensImage::Red, LoadPicture(instance, L"REDIMAGEBACK"));
-    form.SetLensPicture(LensImage::Green, LoadPicture(instance, L"GREENIMAGEBACK"));
-    form.SetLensPicture(LensImage::Blue, LoadPicture(instance, L"BLUEBACKIMAGE"));
-    form.SetLensPicture(LensImage::Ivory, LoadPicture(instance, L"IVORYBACKIMAGE"));
+    form.SetLensPicture(LensImage::Default, LoadPicture(instance, kLensPictureDefault));
+    form.SetLensPicture(LensImage::Red, LoadPicture(instance, kLensPictureRed));
+    form.SetLensPicture(LensImage::Green, LoadPicture(instance, kLensPictureGreen));
+    form.SetLensPicture(LensImage::Blue, LoadPicture(instance, kLensPictureBlue));
+    form.SetLensPicture(LensImage::Ivory, LoadPicture(instance, kLensPictureIvory));
 }
 
 }  // namespace pixo

@@ -2,9 +2,10 @@
 
 #include <windowsx.h>
 
-#include "app/dib_info.h"
 #include "app/menu_builder.h"
 #include "commands/keys.h"
+#include "platform/win32/dib_info.h"
+#include "resources/resource_ids.h"
 
 namespace pixo {
 namespace {
@@ -25,21 +26,13 @@ Modifiers CurrentModifiers() {
 
 }  // namespace
 
-LensWindow::~LensWindow() {
-    if (bufferDc_ != nullptr) {
-        SelectObject(bufferDc_, bufferOldBitmap_);
-        DeleteObject(bufferBitmap_);
-        DeleteDC(bufferDc_);
-    }
-}
-
 bool LensWindow::Create(HINSTANCE instance) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = &LensWindow::Procedure;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PIXOSCOPE));
     wc.hIconSm = wc.hIcon;
     wc.hCursor = LoadCursorW(nullptr, IDC_HAND);
     wc.hbrBackground = nullptr;  // never erased: every paint copies the whole picture
@@ -196,21 +189,22 @@ void LensWindow::PaintInto(HDC dc) {
 }
 
 void LensWindow::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(host_.Handle(), &ps);
-    if (form_.DoubleBuffered()) {
-        // Picture and labels are composed off-screen and reach the screen in one copy.
-        if (bufferDc_ == nullptr) {
-            bufferDc_ = CreateCompatibleDC(dc);
-            bufferBitmap_ = CreateCompatibleBitmap(dc, kSize, kSize);
-            bufferOldBitmap_ = SelectObject(bufferDc_, bufferBitmap_);
+    {
+        const PaintDc paint(host_.Handle());
+        const HDC dc = paint.Get();
+        if (form_.DoubleBuffered()) {
+            // Picture and labels are composed off-screen and reach the screen in one copy.
+            if (!bufferDc_) {
+                bufferDc_.Reset(CreateCompatibleDC(dc));
+                bufferBitmap_.Reset(CreateCompatibleBitmap(dc, kSize, kSize));
+                bufferSelection_.emplace(bufferDc_.Get(), bufferBitmap_.Get());
+            }
+            PaintInto(bufferDc_.Get());
+            BitBlt(dc, 0, 0, kSize, kSize, bufferDc_.Get(), 0, 0, SRCCOPY);
+        } else {
+            PaintInto(dc);
         }
-        PaintInto(bufferDc_);
-        BitBlt(dc, 0, 0, kSize, kSize, bufferDc_, 0, 0, SRCCOPY);
-    } else {
-        PaintInto(dc);
     }
-    EndPaint(host_.Handle(), &ps);
     form_.FormPaint();
 }
 

@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "app/label_painter.h"
 #include "app/win32_window_host.h"
 #include "lens/form_filter.h"
+#include "platform/win32/handles.h"
 
 namespace pixo {
 
@@ -15,7 +18,6 @@ class LensWindow {
     LensWindow(TFormFilter& form, Win32WindowHost& host) : form_(form), host_(host) {}
     LensWindow(const LensWindow&) = delete;
     LensWindow& operator=(const LensWindow&) = delete;
-    ~LensWindow();
 
     // Creates the (hidden) window and runs the form's start-up; false when the window could not be made.
     bool Create(HINSTANCE instance);
@@ -32,9 +34,11 @@ class LensWindow {
     TFormFilter& form_;
     Win32WindowHost& host_;
     LabelPainter labelPainter_;
-    HDC bufferDc_ = nullptr;
-    HBITMAP bufferBitmap_ = nullptr;
-    HGDIOBJ bufferOldBitmap_ = nullptr;
+    // The off-screen bitmap of double-buffered painting, made at the first paint; declared in the order
+    // that lets each go before what it is selected into.
+    MemoryDc bufferDc_;
+    GdiBitmap bufferBitmap_;
+    std::optional<SelectedObject> bufferSelection_;
     bool created_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/text_convert.h"
 
 namespace pixo {
@@ -22,13 +23,13 @@ std::wstring MenuText(const MenuItemDef& def) {
     return text;
 }
 
-HMENU BuildLevel(const PopupMenu& menu, MenuId parent) {
-    HMENU level = CreatePopupMenu();
+MenuHandle BuildLevel(const PopupMenu& menu, MenuId parent) {
+    MenuHandle level(CreatePopupMenu());
     for (const MenuItemDef& def : MenuTable()) {
         if (def.parent != parent)
             continue;
         if (def.kind == MenuKind::Separator) {
-            AppendMenuW(level, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(level.Get(), MF_SEPARATOR, 0, nullptr);
             continue;
         }
         if (!def.visible)
@@ -40,16 +41,19 @@ HMENU BuildLevel(const PopupMenu& menu, MenuId parent) {
         info.fType = MFT_STRING;
         info.dwTypeData = text.data();
         info.wID = kFirstCommand + static_cast<UINT>(def.id);
+        MenuHandle submenu;
         if (def.kind == MenuKind::Submenu) {
+            submenu = BuildLevel(menu, def.id);
             info.fMask |= MIIM_SUBMENU;
-            info.hSubMenu = BuildLevel(menu, def.id);
+            info.hSubMenu = submenu.Get();
         } else {
             if (def.kind == MenuKind::Radio || def.kind == MenuKind::RadioManual)
                 info.fType |= MFT_RADIOCHECK;
             info.fState = (menu.Checked(def.id) ? MFS_CHECKED : MFS_UNCHECKED) |
                           (menu.Enabled(def.id) ? MFS_ENABLED : MFS_GRAYED);
         }
-        InsertMenuItemW(level, GetMenuItemCount(level), TRUE, &info);
+        if (InsertMenuItemW(level.Get(), static_cast<UINT>(GetMenuItemCount(level.Get())), TRUE, &info))
+            submenu.Release();  // destroyed with the menu it now belongs to
     }
     return level;
 }
@@ -57,12 +61,11 @@ HMENU BuildLevel(const PopupMenu& menu, MenuId parent) {
 }  // namespace
 
 std::optional<MenuId> TrackLensMenu(HWND owner, const PopupMenu& menu, POINT screenPoint) {
-    HMENU root = BuildLevel(menu, MenuId::None);
+    const MenuHandle root(BuildLevel(menu, MenuId::None));
     // The owner must be the foreground window for the menu to close when the user clicks elsewhere.
     SetForegroundWindow(owner);
-    const UINT chosen = static_cast<UINT>(TrackPopupMenu(root, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+    const UINT chosen = static_cast<UINT>(TrackPopupMenu(root.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
                                                          screenPoint.x, screenPoint.y, 0, owner, nullptr));
-    DestroyMenu(root);
     PostMessageW(owner, WM_NULL, 0, 0);
     if (chosen < kFirstCommand + 1 || chosen >= kFirstCommand + static_cast<UINT>(MenuId::Count))
         return std::nullopt;

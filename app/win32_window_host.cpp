@@ -1,5 +1,7 @@
 #include "app/win32_window_host.h"
 
+#include "platform/win32/handles.h"
+
 namespace pixo {
 namespace {
 
@@ -50,8 +52,9 @@ void Win32WindowHost::SetBounds(int left, int top, int width, int height) {
 }
 
 void Win32WindowHost::SetRegion(int width, int height) {
-    // The system owns the region once it is set.
-    SetWindowRgn(window_, CreateRectRgn(0, 0, width, height), TRUE);
+    GdiRegion region(CreateRectRgn(0, 0, width, height));
+    if (region && SetWindowRgn(window_, region.Get(), TRUE) != 0)
+        region.Release();  // the system owns it now
 }
 
 bool Win32WindowHost::Show() {
@@ -61,10 +64,7 @@ bool Win32WindowHost::Show() {
 
 bool Win32WindowHost::Hide() {
     ShowWindow(window_, SW_HIDE);
-    // Let the windows beneath repaint the area the lens uncovered before anything grabs the screen: flush
-    // our drawing, give the compositor a frame, and give other programs' repaints a moment.
-    GdiFlush();
-    Sleep(40);
+    GdiFlush();  // nothing of the lens's drawing is left queued to reach the screen after it is gone
     return IsWindowVisible(window_) == FALSE;
 }
 

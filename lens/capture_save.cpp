@@ -78,30 +78,30 @@ void TFormFilter::EndRegionSave() {
 Failure TFormFilter::WriteCaptureFile(CaptureKind kind, const Bitmap& bitmap) {
     IFiles& files = services_.files;
     const std::string& folder = lens.CaptureFolder;
-    if (!files.FolderExists(folder) && !files.CreateFolders(folder))
-        return PlatformError{0, files.LastErrorText()};
+    if (!files.FolderExists(folder)) {
+        if (Failure failure = files.CreateFolders(folder))
+            return failure;
+    }
     const std::vector<std::uint8_t> bytes = EncodeBmp(bitmap);
     if (bytes.empty())
         return PlatformError{0, "The capture is too large for a BMP file."};
     const std::string path =
         FreeCapturePath(folder, kind, services_.clock.Now(), [&](const std::string& p) { return files.FileExists(p); });
     // The file appears under its name only once it is complete (see IFiles::WriteFile).
-    if (!files.WriteFile(path, bytes))
-        return PlatformError{0, files.LastErrorText()};
-    return std::nullopt;
+    return files.WriteFile(path, bytes);
 }
 
 Failure TFormFilter::PutOnClipboard(const Bitmap& bitmap) {
-    if (!services_.clipboard.SetBitmap(bitmap))
-        return PlatformError{0, "Cannot open clipboard"};
-    return std::nullopt;
+    return services_.clipboard.SetBitmap(bitmap);
 }
 
 void TFormFilter::OpenDumps1Click() {
     IFiles& files = services_.files;
-    if (!files.FolderExists(lens.CaptureFolder) && !files.CreateFolders(lens.CaptureFolder)) {
-        ReportError({0, files.LastErrorText()});
-        return;
+    if (!files.FolderExists(lens.CaptureFolder)) {
+        if (const Failure failure = files.CreateFolders(lens.CaptureFolder)) {
+            ReportError(*failure);
+            return;
+        }
     }
     const std::optional<std::string> chosen = services_.dialogs.OpenPicture(lens.CaptureFolder);
     if (chosen && files.FileExists(*chosen))

@@ -72,8 +72,8 @@ void TFormFilter::CopyValuetoClipboard1Click() {
     // With the picker off since start the label still holds its placeholder, which is no colour value.
     if (!readoutShown_)
         return;
-    if (!services_.clipboard.SetText(labels[LabelId::ColorLabel].text.View()))
-        services_.dialogs.Error("Cannot open clipboard");
+    if (const Failure failure = services_.clipboard.SetText(labels[LabelId::ColorLabel].text.View()))
+        ReportError(*failure);
 }
 
 }  // namespace pixo

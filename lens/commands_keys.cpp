@@ -94,9 +94,9 @@ void TFormFilter::FormKeyUp(std::uint16_t /*key*/, Modifiers /*shift*/) {
 
 // An arrow moves the lens one pixel (ten with Ctrl alone); with exactly Shift it sizes the caliper instead,
 // within 1 .. ViewSpan, and only in caliper mode.
-void TFormFilter::ArrowKeyDown(int dx, int dy, Modifiers shift) {
-    if (shift != kShift) {
-        const int step = shift == kCtrl ? 10 : 1;
+void TFormFilter::ArrowKeyDown(int dx, int dy, Modifiers modifiers) {
+    if (modifiers != kShift) {
+        const int step = modifiers == kCtrl ? 10 : 1;
         IWindowHost& window = services_.window;
         if (dx != 0)
             window.SetLeft(window.Left() + dx * step);
@@ -164,9 +164,9 @@ void TFormFilter::CycleLensMode() {
 }
 
 // With the key-code display on, the magnification label shows the code of every key pressed.
-void TFormFilter::ShowKeyCode(std::uint16_t key, Modifiers shift) {
+void TFormFilter::ShowKeyCode(std::uint16_t key, Modifiers modifiers) {
     Label& zoom = labels[LabelId::ZoomLabel];
-    if (shift == kShift) {
+    if (modifiers == kShift) {
         zoom.text = "Shiftkey";
     } else {
         zoom.text.Clear();

@@ -93,7 +93,7 @@ void TFormFilter::RestartLens() {
     lens.Recapturing = true;
     lens.LensPainted = false;
     ReleaseScreen();
-    services_.window.Hide();
+    HideBeforeGrab();
     if (PopupMenu1.Checked(MenuId::AddDelay1)) {
         services_.window.HandleOneMessage();
         services_.clock.Sleep(300);
@@ -102,6 +102,13 @@ void TFormFilter::RestartLens() {
     services_.window.Show();
     lens.LensPainted = true;
     lens.Recapturing = false;
+}
+
+void TFormFilter::HideBeforeGrab() {
+    services_.window.Hide();  // a failure to hide is ignored: the recapture goes on
+    // The windows beneath repaint the area the lens uncovered while the compositor shows a frame or two
+    // without it: the grab waits for that.
+    services_.clock.Sleep(kUncoverWaitMs);
 }
 
 void TFormFilter::Recapture_screenClick() {
@@ -128,7 +135,7 @@ bool TFormFilter::WmActivateApp(bool activating, const std::function<void()>& pa
         activationRecapturing_ = true;
         const bool painted = lens.LensPainted;
         if (painted)
-            services_.window.Hide();
+            HideBeforeGrab();
         CaptureScreen();
         if (painted)
             services_.window.Show();
@@ -167,20 +174,14 @@ void TFormFilter::ShellOpen(const std::string& target) {
 }
 
 bool TFormFilter::PlayResourceSound(const std::string& name) {
-    switch (services_.sound.PlayWavResource(name)) {
-        case SoundResult::Played:
-        case SoundResult::NotLoaded:
-            return true;
-        case SoundResult::PlayFailed:
-            services_.sound.AsteriskBeep();
-            return true;
-        case SoundResult::NotFound: {
-            const int code = services_.sound.LastErrorCode();
-            ReportError({code, code != 0 ? services_.sound.ErrorMessage(code) : std::string()});
-        }
-            return false;
+    const SoundResult result = services_.sound.PlayWavResource(name);
+    if (result.missing) {
+        ReportError(*result.missing);
+        return false;
     }
-    return false;
+    if (result.refused)
+        services_.sound.AsteriskBeep();
+    return true;
 }
 
 void TFormFilter::ReportError(const PlatformError& error) {

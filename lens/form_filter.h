@@ -35,6 +35,8 @@ class TFormFilter {
     // and captures to the program's folder.
     static constexpr const char* kDeveloperMarker = "Pixoscope.developer";
     static constexpr const char* kDeveloperSubkey = "Pixoscope (developer build)";
+    // How long a recapture waits between hiding the lens and grabbing the screen.
+    static constexpr int kUncoverWaitMs = 40;
 
     explicit TFormFilter(const Services& services);
 
@@ -44,6 +46,7 @@ class TFormFilter {
     // ---- Start-up, capture and window lifecycle
     void FormCreate();
     void FormDestroy();
+    // The window closes: the settings are written.
     void FormClose();
     void FormPaint();
     // WM_ACTIVATEAPP. `passOn` runs the platform's default handling. Returns true when the message was
@@ -151,6 +154,8 @@ class TFormFilter {
 
   private:
     void GetSpecialPaths();
+    // Hides the lens for a grab and waits for the screen beneath to repaint.
+    void HideBeforeGrab();
     void DrawMagnifiedView(int left, int top);
     void DrawFrame();
     void DrawCornerGuides();
@@ -176,11 +181,11 @@ class TFormFilter {
     void ZoomOut();
     void MagnifyTo(int newFactor);
     // Pieces of FormKeyDown.
-    void ArrowKeyDown(int dx, int dy, Modifiers shift);
+    void ArrowKeyDown(int dx, int dy, Modifiers modifiers);
     void ToggleReadoutOpacity();
     void CycleLensMode();
     void StepRulerFactor(int delta);
-    void ShowKeyCode(std::uint16_t key, Modifiers shift);
+    void ShowKeyCode(std::uint16_t key, Modifiers modifiers);
     void EndCornerSelection();
     // The settings store's integers.
     int* StoredField(StoredInteger which);

@@ -10,6 +10,8 @@ namespace pixo {
 struct PlatformError {
     int code = 0;
     std::string text;
+
+    friend bool operator==(const PlatformError&, const PlatformError&) = default;
 };
 
 // The result of a fallible service call: nothing when it worked, the error when it did not.

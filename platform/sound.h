@@ -2,13 +2,17 @@
 
 #include <string>
 
+#include "platform/error.h"
+
 namespace pixo {
 
-enum class SoundResult {
-    Played,
-    NotFound,    // no WAV resource of that name
-    NotLoaded,   // found, but it could not be loaded or locked
-    PlayFailed,  // the sound system refused it
+// What came of asking to play a WAV resource of the program.
+struct SoundResult {
+    // Set when the program has no WAV resource of that name: the system's code and text, for the error box.
+    Failure missing;
+    // The sound system would not play it; the caller beeps instead. A resource that exists but cannot be
+    // loaded plays nothing and is neither missing nor refused.
+    bool refused = false;
 };
 
 class ISound {
@@ -18,9 +22,6 @@ class ISound {
     virtual SoundResult PlayWavResource(const std::string& name) = 0;
     // The system's asterisk beep.
     virtual void AsteriskBeep() = 0;
-    // The operating system's last error code and its message, for the error box.
-    virtual int LastErrorCode() = 0;
-    virtual std::string ErrorMessage(int code) = 0;
 };
 
 }  // namespace pixo

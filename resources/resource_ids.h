@@ -1,9 +1,10 @@
 #pragma once
 
-// Identifiers of the program's resources, shared by pixoscope.rc and the code that loads them.
+// Identifiers of the program's resources, shared by pixoscope.rc and the shell code that loads them.
 // The resource compiler defines RC_INVOKED and sees only the numeric identifiers; the C++ side also gets
 // the string names. The compiler stores string names in upper case and the system compares them without
-// regard to case, so the names below find their resources as written.
+// regard to case, so the names below find their resources as written. The sounds are looked up by the
+// names the lens asks for ("SelectClickSound", "ShutterSound", of type "WAV").
 
 #define IDI_PIXOSCOPE 1  // the application icon; the lowest icon id is the one the shell shows
 
@@ -11,19 +12,12 @@
 
 namespace pixo {
 
-inline constexpr int kAppIconId = IDI_PIXOSCOPE;
-
 // The lens frame pictures: BITMAP resources, 200 x 200, 24 bits per pixel, with a pure white aperture.
-inline constexpr const char* kLensPictureDefault = "IMAGEBACK";
-inline constexpr const char* kLensPictureRed = "REDIMAGEBACK";
-inline constexpr const char* kLensPictureGreen = "GREENIMAGEBACK";
-inline constexpr const char* kLensPictureBlue = "BLUEBACKIMAGE";
-inline constexpr const char* kLensPictureIvory = "IVORYBACKIMAGE";
-
-// The sounds: PCM WAV files stored whole under the custom resource type "WAV".
-inline constexpr const char* kWavResourceType = "WAV";
-inline constexpr const char* kSelectClickSound = "SelectClickSound";
-inline constexpr const char* kShutterSound = "ShutterSound";
+inline constexpr const wchar_t* kLensPictureDefault = L"IMAGEBACK";
+inline constexpr const wchar_t* kLensPictureRed = L"REDIMAGEBACK";
+inline constexpr const wchar_t* kLensPictureGreen = L"GREENIMAGEBACK";
+inline constexpr const wchar_t* kLensPictureBlue = L"BLUEBACKIMAGE";
+inline constexpr const wchar_t* kLensPictureIvory = L"IVORYBACKIMAGE";
 
 }  // namespace pixo
 

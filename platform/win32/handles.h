@@ -60,8 +60,11 @@ struct FileTraits {
 struct DeleteMemoryDc {
     void operator()(HDC dc) const { DeleteDC(dc); }
 };
-struct DeleteGdiBitmap {
-    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+struct DestroyMenuHandle {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
 struct CloseRegistryKey {
     void operator()(HKEY key) const { RegCloseKey(key); }
@@ -75,7 +78,13 @@ struct FreeLocalMemory {
 
 using FileHandle = UniqueHandle<FileTraits>;
 using MemoryDc = UniqueHandle<NullIsInvalid<HDC, DeleteMemoryDc>>;
-using GdiBitmap = UniqueHandle<NullIsInvalid<HBITMAP, DeleteGdiBitmap>>;
+using GdiBitmap = UniqueHandle<NullIsInvalid<HBITMAP, DeleteGdiObject>>;
+using GdiFont = UniqueHandle<NullIsInvalid<HFONT, DeleteGdiObject>>;
+using GdiBrush = UniqueHandle<NullIsInvalid<HBRUSH, DeleteGdiObject>>;
+// A region handed to SetWindowRgn belongs to the system once the call succeeds: release it then.
+using GdiRegion = UniqueHandle<NullIsInvalid<HRGN, DeleteGdiObject>>;
+// A menu with its submenus: destroying it destroys the submenus attached to it.
+using MenuHandle = UniqueHandle<NullIsInvalid<HMENU, DestroyMenuHandle>>;
 using RegistryKey = UniqueHandle<NullIsInvalid<HKEY, CloseRegistryKey>>;
 // Global memory for the clipboard: released (not freed) once the clipboard has taken it.
 using GlobalMemory = UniqueHandle<NullIsInvalid<HGLOBAL, FreeGlobalMemory>>;
@@ -96,6 +105,21 @@ class WindowDc {
 
   private:
     HWND window_;
+    HDC dc_;
+};
+
+// The device context of a WM_PAINT, from BeginPaint, ended with EndPaint.
+class PaintDc {
+  public:
+    explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() { EndPaint(window_, &paint_); }
+    HDC Get() const { return dc_; }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
     HDC dc_;
 };
 

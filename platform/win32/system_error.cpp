@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "platform/win32/handles.h"
 #include "platform/win32/text_convert.h"
 
@@ -19,6 +21,17 @@ std::string SystemErrorText(std::uint32_t code) {
     while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
         text.remove_suffix(1);
     return WideToUtf8(text);
+}
+
+PlatformError SystemError(std::uint32_t code, const std::string& whatFailed) {
+    std::string text = code != 0 ? SystemErrorText(code) : std::string();
+    if (text.empty())
+        text = whatFailed;
+    return {static_cast<int>(code), std::move(text)};
+}
+
+PlatformError LastSystemError(const std::string& whatFailed) {
+    return SystemError(GetLastError(), whatFailed);
 }
 
 }  // namespace pixo

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/win32/dib_info.h"
+#include "platform/win32/system_error.h"
 #include "platform/win32/text_convert.h"
 
 namespace pixo {
@@ -14,86 +16,101 @@ constexpr DWORD kSrgbColourSpace = 0x73524742;
 // English (United States): its ANSI code page is 1252.
 constexpr LCID kCp1252Locale = 0x0409;
 
-GlobalMemory Allocate(std::size_t bytes) {
-    return GlobalMemory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+// Some of the calls below may fail without setting the thread's last error: each step clears it first, so
+// that an older code is never reported for it.
+
+// New movable global memory holding `bytes` bytes, filled by `fill` while it is locked.
+template <typename Fill>
+Failure Allocate(std::size_t bytes, GlobalMemory& memory, Fill fill) {
+    SetLastError(ERROR_SUCCESS);
+    memory.Reset(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!memory)
+        return LastSystemError("Not enough memory for the clipboard data");
+    SetLastError(ERROR_SUCCESS);
+    const GlobalLockGuard<std::byte> lock(memory.Get());
+    if (!lock)
+        return LastSystemError("The clipboard data could not be locked");
+    fill(lock.Get());
+    return std::nullopt;
 }
 
-// Fills new global memory with `bytes` bytes from `source` and hands it to the clipboard.
-bool Put(UINT format, const void* source, std::size_t bytes) {
-    GlobalMemory memory = Allocate(bytes);
-    if (!memory)
-        return false;
-    {
-        const GlobalLockGuard<std::byte> lock(memory.Get());
-        if (!lock)
-            return false;
-        std::memcpy(lock.Get(), source, bytes);
-    }
+// Hands the memory to the open clipboard, which owns it from then on.
+Failure Hand(UINT format, GlobalMemory& memory) {
+    SetLastError(ERROR_SUCCESS);
     if (SetClipboardData(format, memory.Get()) == nullptr)
-        return false;
-    memory.Release();  // the clipboard owns it now
-    return true;
+        return LastSystemError("The clipboard did not take the data");
+    memory.Release();
+    return std::nullopt;
+}
+
+// Copies `bytes` bytes from `source` into new global memory and hands it to the clipboard.
+Failure Put(UINT format, const void* source, std::size_t bytes) {
+    GlobalMemory memory;
+    if (Failure failure = Allocate(bytes, memory, [&](std::byte* target) { std::memcpy(target, source, bytes); }))
+        return failure;
+    return Hand(format, memory);
+}
+
+// Opens the clipboard in the owner's name and empties it. A clipboard held open by another program is told
+// apart from every later failure.
+Failure OpenAndEmpty(const OpenedClipboard& clipboard) {
+    if (!clipboard)
+        return PlatformError{0, kCannotOpenClipboard};
+    SetLastError(ERROR_SUCCESS);
+    if (!EmptyClipboard())
+        return LastSystemError("The clipboard could not be emptied");
+    return std::nullopt;
 }
 
 HWND OwnerOf(const OwnerWindow& owner) {
     return owner ? owner() : nullptr;
 }
 
-// The bitmap in global memory as a packed DIB: the header, then the pixels bottom row first (some readers
-// mishandle top-down clipboard bitmaps), each with an opaque top byte, as readers that take the fourth
-// byte as alpha would show nothing otherwise.
+// The bitmap in new global memory as a packed DIB: the header, then the pixels bottom row first, each with
+// an opaque top byte, as readers that take the fourth byte as alpha would show nothing otherwise.
 template <typename Header>
-GlobalMemory PackedDib(const Header& header, const Bitmap& bitmap) {
+Failure PackedDib(const Header& header, const Bitmap& bitmap, GlobalMemory& memory) {
     const auto width = static_cast<std::size_t>(bitmap.Width());
     const auto height = static_cast<std::size_t>(bitmap.Height());
-    GlobalMemory memory = Allocate(sizeof(header) + width * height * sizeof(Pixel));
-    if (!memory)
-        return memory;
-    const GlobalLockGuard<std::byte> lock(memory.Get());
-    if (!lock)
-        return GlobalMemory();
-    std::memcpy(lock.Get(), &header, sizeof(header));
-    auto* pixels = reinterpret_cast<Pixel*>(lock.Get() + sizeof(header));
-    for (std::size_t y = 0; y < height; ++y) {
-        const Pixel* source = bitmap.Row(static_cast<int>(height - 1 - y));
-        Pixel* target = pixels + y * width;
-        for (std::size_t x = 0; x < width; ++x)
-            target[x] = source[x] | 0xFF000000u;
-    }
-    return memory;
+    return Allocate(sizeof(header) + width * height * sizeof(Pixel), memory, [&](std::byte* target) {
+        std::memcpy(target, &header, sizeof(header));
+        auto* pixels = reinterpret_cast<Pixel*>(target + sizeof(header));
+        for (std::size_t y = 0; y < height; ++y) {
+            const Pixel* source = bitmap.Row(static_cast<int>(height - 1 - y));
+            Pixel* row = pixels + y * width;
+            for (std::size_t x = 0; x < width; ++x)
+                row[x] = source[x] | 0xFF000000u;
+        }
+    });
 }
 
 }  // namespace
 
 Win32Clipboard::Win32Clipboard(OwnerWindow owner) : owner_(std::move(owner)) {}
 
-bool Win32Clipboard::SetText(std::string_view cp1252) {
+Failure Win32Clipboard::SetText(std::string_view cp1252) {
     const OpenedClipboard clipboard(OwnerOf(owner_));
-    if (!clipboard || !EmptyClipboard())
-        return false;
+    if (Failure failure = OpenAndEmpty(clipboard))
+        return failure;
 
     const std::wstring wide = Cp1252ToWide(cp1252);
     const std::string ansi(cp1252);
-    const bool unicodeOk = Put(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-    const bool ansiOk = Put(CF_TEXT, ansi.c_str(), ansi.size() + 1);
     const LCID locale = kCp1252Locale;
-    const bool localeOk = Put(CF_LOCALE, &locale, sizeof(locale));
-    return unicodeOk && ansiOk && localeOk;
+    if (Failure failure = Put(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t)))
+        return failure;
+    if (Failure failure = Put(CF_TEXT, ansi.c_str(), ansi.size() + 1))
+        return failure;
+    return Put(CF_LOCALE, &locale, sizeof(locale));
 }
 
-bool Win32Clipboard::SetBitmap(const Bitmap& bitmap) {
+Failure Win32Clipboard::SetBitmap(const Bitmap& bitmap) {
     if (bitmap.Empty())
-        return false;
+        return PlatformError{0, "There is no picture to put on the clipboard"};
     const auto pixelBytes =
         static_cast<DWORD>(static_cast<std::size_t>(bitmap.Width()) * static_cast<std::size_t>(bitmap.Height()) * 4);
 
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof(info);
-    info.biWidth = bitmap.Width();
-    info.biHeight = bitmap.Height();
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    info.biCompression = BI_RGB;
+    BITMAPINFOHEADER info = TopDownInfo(bitmap.Width(), bitmap.Height()).bmiHeader;
+    info.biHeight = bitmap.Height();  // bottom-up: some readers mishandle top-down clipboard bitmaps
     info.biSizeImage = pixelBytes;
 
     // The same pixels with the channels named, alpha included, and the colour space: what office programs
@@ -113,22 +130,21 @@ bool Win32Clipboard::SetBitmap(const Bitmap& bitmap) {
     v5.bV5CSType = kSrgbColourSpace;
     v5.bV5Intent = LCS_GM_IMAGES;
 
-    GlobalMemory dib = PackedDib(info, bitmap);
-    GlobalMemory dibV5 = PackedDib(v5, bitmap);
-    if (!dib || !dibV5)
-        return false;
+    // The data is made before the clipboard is opened, so that the clipboard is held only briefly.
+    GlobalMemory dib;
+    GlobalMemory dibV5;
+    if (Failure failure = PackedDib(info, bitmap, dib))
+        return failure;
+    if (Failure failure = PackedDib(v5, bitmap, dibV5))
+        return failure;
 
     const OpenedClipboard clipboard(OwnerOf(owner_));
-    if (!clipboard || !EmptyClipboard())
-        return false;
+    if (Failure failure = OpenAndEmpty(clipboard))
+        return failure;
     // Programs that take only device-dependent bitmaps get CF_BITMAP, which the system makes from these.
-    if (SetClipboardData(CF_DIB, dib.Get()) == nullptr)
-        return false;
-    dib.Release();  // the clipboard owns it now
-    if (SetClipboardData(CF_DIBV5, dibV5.Get()) == nullptr)
-        return false;
-    dibV5.Release();
-    return true;
+    if (Failure failure = Hand(CF_DIB, dib))
+        return failure;
+    return Hand(CF_DIBV5, dibV5);
 }
 
 std::optional<std::string> Win32Clipboard::GetText() {

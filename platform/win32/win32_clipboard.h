@@ -14,10 +14,10 @@ class Win32Clipboard final : public IClipboard {
     // Puts the text as CF_UNICODETEXT (by the fixed 1252 table), CF_TEXT (the bytes as they are) and a
     // CF_LOCALE whose ANSI code page is 1252, so that programs asking for other text formats get the
     // same characters.
-    bool SetText(std::string_view cp1252) override;
+    Failure SetText(std::string_view cp1252) override;
     // Puts the bitmap as a bottom-up 32-bit CF_DIB and as CF_DIBV5 (bit fields with an opaque alpha, sRGB);
     // the system offers it as CF_BITMAP as well.
-    bool SetBitmap(const Bitmap& bitmap) override;
+    Failure SetBitmap(const Bitmap& bitmap) override;
     std::optional<std::string> GetText() override;
 
   private:

@@ -66,11 +66,6 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-bool Win32Files::Fail() {
-    lastError_ = GetLastError();
-    return false;
-}
-
 bool Win32Files::FileExists(const std::string& path) {
     const DWORD attributes = Attributes(Utf8ToWide(path));
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
@@ -80,12 +75,10 @@ bool Win32Files::FolderExists(const std::string& path) {
     return IsFolder(Utf8ToWide(path));
 }
 
-bool Win32Files::CreateFolders(const std::string& path) {
+Failure Win32Files::CreateFolders(const std::string& path) {
     const std::wstring full = TrimSeparators(Utf8ToWide(path));
-    if (full.empty()) {
-        SetLastError(ERROR_PATH_NOT_FOUND);
-        return Fail();
-    }
+    if (full.empty())
+        return SystemError(ERROR_PATH_NOT_FOUND);
     // Walk up to the first folder that exists, then create the missing ones downwards.
     const std::size_t root = RootLength(full);
     std::vector<std::wstring> missing;
@@ -98,29 +91,28 @@ bool Win32Files::CreateFolders(const std::string& path) {
         current = TrimSeparators(current.substr(0, slash));
     }
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        if (!CreateDirectoryW(it->c_str(), nullptr) && !(GetLastError() == ERROR_ALREADY_EXISTS && IsFolder(*it)))
-            return Fail();
+        if (CreateDirectoryW(it->c_str(), nullptr))
+            continue;
+        const DWORD code = GetLastError();
+        if (!(code == ERROR_ALREADY_EXISTS && IsFolder(*it)))
+            return SystemError(code);
     }
-    if (!IsFolder(full)) {
-        SetLastError(ERROR_PATH_NOT_FOUND);
-        return Fail();
-    }
-    return true;
+    if (!IsFolder(full))
+        return SystemError(ERROR_PATH_NOT_FOUND);
+    return std::nullopt;
 }
 
-bool Win32Files::WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+Failure Win32Files::WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     const std::wstring target = Utf8ToWide(path);
     // Replacing by a move would get past a read-only file (or, on some systems, fail only at the move):
     // refuse it, and a folder of that name, the way opening the file for writing would.
     const DWORD existing = Attributes(target);
-    if (existing != INVALID_FILE_ATTRIBUTES && (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return Fail();
-    }
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+        return SystemError(ERROR_ACCESS_DENIED);
     wchar_t temporary[MAX_PATH] = {};
     // Creates an empty, uniquely named file in the target's folder, so the final move is a rename.
     if (GetTempFileNameW(FolderOf(target).c_str(), L"pxo", 0, temporary) == 0)
-        return Fail();
+        return LastSystemError();
 
     bool written = false;
     {
@@ -129,14 +121,11 @@ bool Win32Files::WriteFile(const std::string& path, std::span<const std::uint8_t
         written = file && WriteAll(file.Get(), bytes);
     }
     if (written && MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING))
-        return true;
-    Fail();  // the error of the write or of the move; closing the file leaves it in place
+        return std::nullopt;
+    // The error of the write or of the move; closing the file leaves it in place.
+    const PlatformError failure = LastSystemError("The file could not be written");
     DeleteFileW(temporary);
-    return false;
-}
-
-std::string Win32Files::LastErrorText() {
-    return SystemErrorText(lastError_);
+    return failure;
 }
 
 std::optional<FileVersion> Win32Files::FileVersionOf(const std::string& path) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 #include "platform/files.h"
 
 namespace pixo {
@@ -14,15 +12,9 @@ class Win32Files final : public IFiles {
 
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
-    bool CreateFolders(const std::string& path) override;
-    bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
-    std::string LastErrorText() override;
+    Failure CreateFolders(const std::string& path) override;
+    Failure WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
     std::optional<FileVersion> FileVersionOf(const std::string& path) override;
-
-  private:
-    bool Fail();
-
-    std::uint32_t lastError_ = 0;
 };
 
 }  // namespace pixo

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/win32/dib_info.h"
+
 namespace pixo {
 
 ScreenSize Win32ScreenCapture::PrimaryScreenSize() {
@@ -22,13 +24,7 @@ bool Win32ScreenCapture::EnsureSection(HDC screenDc, ScreenSize size) {
     bits_ = nullptr;
     sectionSize_ = {};
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size.width;
-    info.bmiHeader.biHeight = -size.height;  // top-down, like Bitmap
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownInfo(size.width, size.height);
     void* bits = nullptr;
     GdiBitmap section(CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!section || bits == nullptr)
@@ -55,8 +51,7 @@ bool Win32ScreenCapture::Grab(Bitmap& into) {
         const SelectedObject selected(memoryDc.Get(), section_.Get());
         if (!selected.Valid())
             return false;
-        // CAPTUREBLT takes layered windows along, which the user sees on the screen as well.
-        if (!BitBlt(memoryDc.Get(), 0, 0, size.width, size.height, screenDc.Get(), 0, 0, SRCCOPY | CAPTUREBLT))
+        if (!BitBlt(memoryDc.Get(), 0, 0, size.width, size.height, screenDc.Get(), 0, 0, SRCCOPY))
             return false;
     }
     GdiFlush();

@@ -14,7 +14,8 @@ Win32Shell::Win32Shell(OwnerWindow owner) : owner_(std::move(owner)) {}
 
 void Win32Shell::Open(const std::string& target) {
     const HWND owner = owner_ ? owner_() : nullptr;
-    ShellExecuteW(owner, L"open", Utf8ToWide(target).c_str(), nullptr, nullptr, SW_SHOW);
+    // No verb: the target's default one, which for some types is not "open" (or "open" is missing).
+    ShellExecuteW(owner, nullptr, Utf8ToWide(target).c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 std::string Win32Shell::DocumentsFolder() {

@@ -5,7 +5,7 @@
 
 namespace pixo {
 
-// The shell. Opening runs the "open" verb shown normally, owned by the owner window; the caller should
+// The shell. Opening runs the target's default verb shown normally, owned by the owner window; the caller should
 // have initialised COM on its thread, which some shell extensions need.
 class Win32Shell final : public IShell {
   public:

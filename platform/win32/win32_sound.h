@@ -11,11 +11,9 @@ class Win32Sound final : public ISound {
   public:
     explicit Win32Sound(HMODULE module = nullptr);
 
-    // On NotFound the thread's last error is the one of the resource lookup.
+    // A missing resource reports the error of the resource lookup.
     SoundResult PlayWavResource(const std::string& name) override;
     void AsteriskBeep() override;
-    int LastErrorCode() override;
-    std::string ErrorMessage(int code) override;
 
   private:
     HMODULE module_;

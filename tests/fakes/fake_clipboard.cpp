@@ -35,22 +35,22 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
     return out;
 }
 
-bool FakeClipboard::SetText(std::string_view cp1252) {
+Failure FakeClipboard::SetText(std::string_view cp1252) {
     if (busy)
-        return false;
+        return PlatformError{0, kCannotOpenClipboard};
     text = std::string(cp1252);
     bitmap.reset();
     ++setTextCount;
-    return true;
+    return std::nullopt;
 }
 
-bool FakeClipboard::SetBitmap(const Bitmap& value) {
+Failure FakeClipboard::SetBitmap(const Bitmap& value) {
     if (busy)
-        return false;
+        return PlatformError{0, kCannotOpenClipboard};
     bitmap = value;
     text.reset();
     ++setBitmapCount;
-    return true;
+    return std::nullopt;
 }
 
 std::optional<std::string> FakeClipboard::GetText() {

@@ -8,11 +8,11 @@
 namespace pixo {
 
 // A clipboard holding either text or a bitmap. While `busy` another program holds it open: every call
-// fails and the content stays as it was.
+// fails (puts with "Cannot open clipboard") and the content stays as it was.
 class FakeClipboard final : public IClipboard {
   public:
-    bool SetText(std::string_view cp1252) override;
-    bool SetBitmap(const Bitmap& bitmap) override;
+    Failure SetText(std::string_view cp1252) override;
+    Failure SetBitmap(const Bitmap& bitmap) override;
     // The text as UTF-8, converted from Windows-1252 the way the real clipboard offers it as Unicode.
     std::optional<std::string> GetText() override;
 

@@ -6,8 +6,16 @@
 namespace pixo {
 namespace {
 
-constexpr char kAccessDenied[] = "Access is denied.";
-constexpr char kPathNotFound[] = "The system cannot find the path specified.";
+// The system's own codes and texts for the failures a capture folder meets.
+PlatformError AccessDenied() {
+    return {5, "Access is denied."};
+}
+PlatformError PathNotFound() {
+    return {3, "The system cannot find the path specified."};
+}
+PlatformError AlreadyExists() {
+    return {183, "Cannot create a file when that file already exists."};
+}
 
 std::string Trimmed(std::string path) {
     while (path.size() > 1 && path.back() == '\\')
@@ -41,44 +49,38 @@ bool FakeFiles::FolderExists(const std::string& path) {
     return IsDriveRoot(folder) || folders.count(folder) != 0;
 }
 
-bool FakeFiles::CreateFolders(const std::string& path) {
+Failure FakeFiles::CreateFolders(const std::string& path) {
     const std::string folder = Trimmed(path);
-    if (folder.empty() || FolderExists(folder))
-        return !folder.empty();
-    if (FileExists(folder)) {
-        lastErrorText = "Cannot create a file when that file already exists.";
-        return false;
-    }
+    if (folder.empty())
+        return PathNotFound();
+    if (FolderExists(folder))
+        return std::nullopt;
+    if (FileExists(folder))
+        return AlreadyExists();
     const std::string parent = ParentOf(folder);
-    if (!parent.empty() && !CreateFolders(parent))
-        return false;
-    if (failCreates) {
-        lastErrorText = kAccessDenied;
-        return false;
+    if (!parent.empty()) {
+        if (Failure failure = CreateFolders(parent))
+            return failure;
     }
+    if (failCreates)
+        return AccessDenied();
     folders.insert(folder);
     createdFolders.push_back(folder);
-    return true;
+    return std::nullopt;
 }
 
-bool FakeFiles::WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+Failure FakeFiles::WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     const std::string file = Trimmed(path);
     const std::string parent = ParentOf(file);
-    if (!parent.empty() && !FolderExists(parent)) {
-        lastErrorText = kPathNotFound;
-        return false;
-    }
-    if (failWrites || folders.count(file) != 0) {
-        lastErrorText = kAccessDenied;
-        return false;
-    }
-    if (bytes.size() > freeSpace) {
-        lastErrorText = "There is not enough space on the disk.";
-        return false;
-    }
+    if (!parent.empty() && !FolderExists(parent))
+        return PathNotFound();
+    if (failWrites || folders.count(file) != 0)
+        return AccessDenied();
+    if (bytes.size() > freeSpace)
+        return PlatformError{112, "There is not enough space on the disk."};
     files[file].assign(bytes.begin(), bytes.end());
     ++writeCount;
-    return true;
+    return std::nullopt;
 }
 
 std::optional<FileVersion> FakeFiles::FileVersionOf(const std::string& path) {

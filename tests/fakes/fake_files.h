@@ -22,18 +22,16 @@ class FakeFiles final : public IFiles {
   public:
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
-    bool CreateFolders(const std::string& path) override;
-    bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
-    std::string LastErrorText() override { return lastErrorText; }
+    Failure CreateFolders(const std::string& path) override;
+    Failure WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
     std::optional<FileVersion> FileVersionOf(const std::string& path) override;
 
     std::map<std::string, std::vector<std::uint8_t>, PathLess> files;
     std::set<std::string, PathLess> folders;
-    bool failWrites = false;                  // every write fails with "Access is denied."
-    bool failCreates = false;                 // creating any missing folder fails with "Access is denied."
+    bool failWrites = false;                  // every write fails with "Access is denied." (code 5)
+    bool failCreates = false;                 // creating any missing folder fails the same way
     int writeCount = 0;                       // successful writes
     std::vector<std::string> createdFolders;  // each folder created, in order
-    std::string lastErrorText;
     // Bytes left on the disk: a larger write fails part-way with "There is not enough space on the disk."
     // and, as the real one writes beside the file and renames, leaves nothing under the file's name.
     std::size_t freeSpace = SIZE_MAX;

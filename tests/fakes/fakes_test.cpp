@@ -48,17 +48,19 @@ TEST(FakeWindowHostTest, ReportsMovesAndShowsLikeTheRealWindow) {
 TEST(FakeFilesTest, WritesOnlyIntoExistingFoldersAndComparesWithoutCase) {
     FakeFiles files;
     const std::vector<std::uint8_t> bytes{1, 2, 3};
-    EXPECT_FALSE(files.WriteFile("C:\\Docs\\Pixoscope\\Screendumps\\a.bmp", bytes));
-    EXPECT_FALSE(files.LastErrorText().empty());
+    EXPECT_EQ(files.WriteFile("C:\\Docs\\Pixoscope\\Screendumps\\a.bmp", bytes),
+              (PlatformError{3, "The system cannot find the path specified."}));
 
-    ASSERT_TRUE(files.CreateFolders("C:\\Docs\\Pixoscope\\Screendumps\\"));
+    ASSERT_EQ(files.CreateFolders("C:\\Docs\\Pixoscope\\Screendumps\\"), std::nullopt);
     EXPECT_EQ(files.createdFolders,
               (std::vector<std::string>{"C:\\Docs", "C:\\Docs\\Pixoscope", "C:\\Docs\\Pixoscope\\Screendumps"}));
     EXPECT_TRUE(files.FolderExists("c:\\docs\\PIXOSCOPE"));
-    ASSERT_TRUE(files.WriteFile("C:\\Docs\\Pixoscope\\Screendumps\\a.bmp", bytes));
+    ASSERT_EQ(files.WriteFile("C:\\Docs\\Pixoscope\\Screendumps\\a.bmp", bytes), std::nullopt);
     EXPECT_TRUE(files.FileExists("C:\\DOCS\\Pixoscope\\Screendumps\\A.BMP"));
-    EXPECT_FALSE(files.WriteFile("C:\\Docs\\Pixoscope", bytes));  // a folder of that name
-    EXPECT_FALSE(files.CreateFolders("C:\\Docs\\Pixoscope\\Screendumps\\a.bmp\\x"));
+    EXPECT_EQ(files.WriteFile("C:\\Docs\\Pixoscope", bytes), (PlatformError{5, "Access is denied."}))
+        << "a folder of that name";
+    EXPECT_EQ(files.CreateFolders("C:\\Docs\\Pixoscope\\Screendumps\\a.bmp\\x"),
+              (PlatformError{183, "Cannot create a file when that file already exists."}));
 }
 
 TEST(FakeClockTest, SleepingCarriesIntoTheDate) {
@@ -78,10 +80,10 @@ TEST(FakeClockTest, SleepingCarriesIntoTheDate) {
 
 TEST(FakeClipboardTest, OffersTheTextAsUnicodeAndKeepsItWhileBusy) {
     FakeClipboard clipboard;
-    ASSERT_TRUE(clipboard.SetText("H30\xF8 \x80\x9F"));
+    ASSERT_EQ(clipboard.SetText("H30\xF8 \x80\x9F"), std::nullopt);
     EXPECT_EQ(clipboard.GetText(), "H30\xC3\xB8 \xE2\x82\xAC\xC5\xB8");
     clipboard.busy = true;
-    EXPECT_FALSE(clipboard.SetText("other"));
+    EXPECT_EQ(clipboard.SetText("other"), (PlatformError{0, "Cannot open clipboard"}));
     clipboard.busy = false;
     EXPECT_EQ(clipboard.text, "H30\xF8 \x80\x9F");
 }

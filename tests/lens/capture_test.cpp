@@ -77,7 +77,7 @@ TEST_F(Capture, RecaptureBeforeSavingTakesAFreshCaptureWithTheLensHidden) {
     EXPECT_EQ(platform.screen.grabCount, 2);
     Bitmap fresh(1024, 768);
     platform.screen.Grab(fresh);
-    EXPECT_EQ(Saved("Scrn_20261207-001532-045.bmp"), EncodeBmp(fresh));
+    EXPECT_EQ(Saved("Scrn_20261207-001532-085.bmp"), EncodeBmp(fresh));
     EXPECT_TRUE(platform.window.visible);
 }
 
@@ -166,12 +166,12 @@ TEST_F(Capture, QframeIsStoredThenSavedFromFreshCapturesEvenWithTheClipboardOpti
     platform.screen.content = [](int x, int y) { return MakeColor(y, x, 1); };
     Press(vk::kSpace);
     EXPECT_EQ(platform.screen.grabCount, 2);
-    ASSERT_EQ(Files(), std::vector<std::string>{"Qframe_20261207-001532-045.bmp"});
+    ASSERT_EQ(Files(), std::vector<std::string>{"Qframe_20261207-001532-085.bmp"});
     Bitmap fresh(1024, 768);
     platform.screen.Grab(fresh);
     Bitmap expected;
     CopyRegion(fresh, expected, 120, 80, 400, 300);
-    EXPECT_EQ(Saved("Qframe_20261207-001532-045.bmp"), EncodeBmp(expected));
+    EXPECT_EQ(Saved("Qframe_20261207-001532-085.bmp"), EncodeBmp(expected));
     EXPECT_FALSE(platform.clipboard.bitmap.has_value());
     EXPECT_FALSE(Bar().visible) << "a Qframe save shows no message";
 
@@ -251,7 +251,7 @@ TEST_F(Capture, InsertDuringASelectionSavesTheHeldRectangleAsACrop) {
 TEST_F(Capture, RegionsAreClippedToTheCaptureAndOneWithNothingOnItSavesNothing) {
     SelectQframe(900, 700, 1100, 800);
     Press(vk::kSpace);
-    EXPECT_EQ(Saved("Qframe_20261207-001532-045.bmp"), EncodeBmp(ScreenPart(900, 700, 124, 68)));
+    EXPECT_EQ(Saved("Qframe_20261207-001532-085.bmp"), EncodeBmp(ScreenPart(900, 700, 124, 68)));
 
     form.lens.Frame1X = 2000;
     Press(vk::kSpace);
@@ -274,7 +274,7 @@ TEST_F(Capture, AFailedWriteShowsTheSystemsTextLeavesNoFileAndTheLensGoesOn) {
     Press(vk::Letter('C'));
     PressAt('C', 300, 250);
     PressAt('C', 500, 400);
-    EXPECT_EQ(platform.dialogs.errors, std::vector<std::string>{"There is not enough space on the disk."});
+    EXPECT_EQ(platform.dialogs.errors, std::vector<std::string>{"System Error.  Code: 112.\r\nThere is not enough space on the disk."});
     EXPECT_TRUE(Files().empty());
     EXPECT_FALSE(Bar().visible) << "no crop saved to tell of";
     EXPECT_EQ(form.lens.CornerStep, 0) << "the selection is over";
@@ -288,7 +288,7 @@ TEST_F(Capture, AFailedWriteShowsTheSystemsTextLeavesNoFileAndTheLensGoesOn) {
 TEST_F(Capture, AFolderThatCannotBeCreatedIsReportedAndNothingWritten) {
     platform.files.failCreates = true;
     Press(vk::kInsert);
-    EXPECT_EQ(platform.dialogs.errors, std::vector<std::string>{"Access is denied."});
+    EXPECT_EQ(platform.dialogs.errors, std::vector<std::string>{"System Error.  Code: 5.\r\nAccess is denied."});
     EXPECT_TRUE(Files().empty());
     EXPECT_TRUE(platform.sound.played.empty());
     Press(vk::kRight);
@@ -321,7 +321,7 @@ TEST_F(Capture, OpenCapturedImagesCreatesTheFolderAndOpensAnExistingChoice) {
     platform.files.folders.clear();
     platform.files.failCreates = true;
     Press(vk::Letter('D'), kCtrl);
-    EXPECT_EQ(platform.dialogs.errors, std::vector<std::string>{"Access is denied."});
+    EXPECT_EQ(platform.dialogs.errors, std::vector<std::string>{"System Error.  Code: 5.\r\nAccess is denied."});
     EXPECT_EQ(platform.dialogs.openPictureFolders.size(), 3u) << "no dialog without its folder";
 }
 

@@ -60,7 +60,8 @@ TEST_F(Lifecycle, RecaptureHidesTheLensWhileItGrabsAndRedrawsFromTheNewCapture) 
     };
     platform.window.calls.clear();
     form.Recapture_screenClick();
-    EXPECT_EQ(platform.clock.sleeps, std::vector<int>{300});
+    EXPECT_EQ(platform.clock.sleeps, (std::vector<int>{300, TFormFilter::kUncoverWaitMs}))
+        << "the click's pause, then the hidden lens waits for the screen beneath to repaint";
     EXPECT_LT(CallIndex("Hide"), CallIndex("Show"));
     EXPECT_EQ(LensPixel(130, 50), HexColor(0x112233));
     EXPECT_FALSE(form.lens.RecaptureRequested);
@@ -72,7 +73,7 @@ TEST_F(Lifecycle, AddDelayLetsOthersRepaintBeforeTheGrab) {
     EXPECT_FALSE(form.DoubleBuffered()) << "the delay option turns the off-screen buffer off";
     form.RestartLens();
     EXPECT_EQ(platform.window.messageCount, 1);
-    EXPECT_EQ(platform.clock.sleeps, std::vector<int>{300});
+    EXPECT_EQ(platform.clock.sleeps, (std::vector<int>{TFormFilter::kUncoverWaitMs, 300}));
 }
 
 TEST_F(Lifecycle, AFailedGrabKeepsThePreviousCapture) {
@@ -117,6 +118,8 @@ TEST_F(Lifecycle, ActivationRecapturesOnlyWithAutoCaptureAndAfterTheFirstPaint) 
     EXPECT_TRUE(form.WmActivateApp(true, passOn));
     EXPECT_EQ(Grabs(), 2);
     EXPECT_LT(CallIndex("Hide"), CallIndex("Show"));
+    EXPECT_EQ(platform.clock.sleeps, std::vector<int>{TFormFilter::kUncoverWaitMs})
+        << "hidden, it waits before the grab";
     EXPECT_EQ(passedOn, 2);
 }
 
@@ -163,18 +166,19 @@ TEST_F(Lifecycle, AddTrailingBackslash) {
 }
 
 TEST_F(Lifecycle, ResourceSoundFailures) {
-    platform.sound.results["Missing"] = SoundResult::NotFound;
-    platform.sound.lastErrorCode = 1813;
+    platform.sound.results["Missing"] = {
+        .missing = PlatformError{1813, "The specified resource type cannot be found in the image file."}};
     EXPECT_FALSE(form.PlayResourceSound("Missing"));
     ASSERT_EQ(platform.dialogs.errors.size(), 1u);
     EXPECT_EQ(platform.dialogs.errors[0],
               "System Error.  Code: 1813.\r\nThe specified resource type cannot be found in the image file.");
-    platform.sound.lastErrorCode = 0;
+    platform.sound.results["Missing"] = {.missing = PlatformError{}};
     form.PlayResourceSound("Missing");
     EXPECT_EQ(platform.dialogs.errors[1], "A call to an OS function failed");
-    platform.sound.results["Broken"] = SoundResult::PlayFailed;
+    platform.sound.results["Broken"] = {.missing = std::nullopt, .refused = true};
     EXPECT_TRUE(form.PlayResourceSound("Broken"));
     EXPECT_EQ(platform.sound.beeps, 1);
+    EXPECT_EQ(platform.dialogs.errors.size(), 2u) << "a refused sound is not reported";
 }
 
 TEST_F(Lifecycle, CloseEndsTheWindow) {

@@ -50,7 +50,7 @@ class CaptureFileTest : public ::testing::Test {
         wchar_t temp[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, temp);
         folder_ = WideToUtf8(temp) + "pixo-captures-" + std::to_string(GetCurrentProcessId());
-        ASSERT_TRUE(files_.CreateFolders(folder_));
+        ASSERT_EQ(files_.CreateFolders(folder_), std::nullopt);
     }
     void TearDown() override {
         for (const std::string& path : written_)
@@ -60,7 +60,8 @@ class CaptureFileTest : public ::testing::Test {
     std::string Write(const std::string& name, const Bitmap& picture) {
         const std::string path = folder_ + "\\" + name;
         written_.push_back(path);
-        EXPECT_TRUE(files_.WriteFile(path, EncodeBmp(picture))) << files_.LastErrorText();
+        const Failure failure = files_.WriteFile(path, EncodeBmp(picture));
+        EXPECT_EQ(failure, std::nullopt) << failure->text;
         return path;
     }
 

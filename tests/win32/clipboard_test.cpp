@@ -4,12 +4,22 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <thread>
+#include <utility>
 
+#include "platform/win32/system_error.h"
 #include "platform/win32/win32_clipboard.h"
 
 namespace pixo {
+
+void PrintTo(const PlatformError& error, std::ostream* out) {
+    *out << "{" << error.code << ", \"" << error.text << "\"}";
+}
+
 namespace {
 
 HWND CreateOwner() {
@@ -79,25 +89,80 @@ class Win32ClipboardTest : public ::testing::Test {
 };
 
 TEST_F(Win32ClipboardTest, TextIsOfferedAsUnicodeAndAsTheOriginalBytes) {
-    ASSERT_TRUE(clipboard_.SetText("H30\xF8 S100.0 B100.0"));
+    ASSERT_EQ(clipboard_.SetText("H30\xF8 S100.0 B100.0"), std::nullopt);
     EXPECT_EQ(RawText<wchar_t>(CF_UNICODETEXT), L"H30\u00F8 S100.0 B100.0");
     EXPECT_EQ(RawText<char>(CF_TEXT), "H30\xF8 S100.0 B100.0");
     EXPECT_EQ(clipboard_.GetText(), "H30\xC3\xB8 S100.0 B100.0");
 
-    ASSERT_TRUE(clipboard_.SetText(" C0% M50% Y100% K0% \x80"));
+    ASSERT_EQ(clipboard_.SetText(" C0% M50% Y100% K0% \x80"), std::nullopt);
     EXPECT_EQ(RawText<wchar_t>(CF_UNICODETEXT), L" C0% M50% Y100% K0% \u20AC");
     EXPECT_EQ(clipboard_.GetText(), " C0% M50% Y100% K0% \xE2\x82\xAC");
 }
 
 TEST_F(Win32ClipboardTest, ABusyClipboardKeepsItsContent) {
-    ASSERT_TRUE(clipboard_.SetText("R128 G128 B128"));
+    ASSERT_EQ(clipboard_.SetText("R128 G128 B128"), std::nullopt);
     {
         ClipboardHolder holder;
         ASSERT_TRUE(holder.Held());
-        EXPECT_FALSE(clipboard_.SetText("#808080"));
-        EXPECT_FALSE(clipboard_.SetBitmap(Bitmap(4, 4)));
+        EXPECT_TRUE(clipboard_.SetText("#808080").has_value());
+        EXPECT_TRUE(clipboard_.SetBitmap(Bitmap(4, 4)).has_value());
     }
     EXPECT_EQ(clipboard_.GetText(), "R128 G128 B128");
+}
+
+// A window that closes the clipboard when told that it no longer owns it: the next program to empty the
+// clipboard finds it closed under its hands, a failure after opening.
+LRESULT CALLBACK ClosesTheClipboard(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROYCLIPBOARD)
+        CloseClipboard();
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CreateClosingOwner() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &ClosesTheClipboard;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"PixoClosingClipboardOwner";
+    RegisterClassW(&windowClass);  // fails harmlessly when registered by an earlier case
+    return CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                           windowClass.hInstance, nullptr);
+}
+
+// Only a clipboard that could not be opened is reported as such; a failure after opening it reports the
+// system's code and text.
+TEST_F(Win32ClipboardTest, OpenFailureAndLaterFailureReportDifferently) {
+    struct Case {
+        const char* name;
+        bool heldByAnother;  // another program holds the clipboard open
+        bool ownerClosesIt;  // its owner closes it while it is being emptied
+        PlatformError expected;
+    };
+    const Case cases[] = {
+        {"held open by another program", true, false, {0, "Cannot open clipboard"}},
+        {"closed while being emptied", false, true, SystemError(ERROR_CLIPBOARD_NOT_OPEN)},
+    };
+    using Put = std::function<Failure(Win32Clipboard&)>;
+    const std::pair<const char*, Put> puts[] = {
+        {"text", [](Win32Clipboard& c) { return c.SetText("R1 G2 B3"); }},
+        {"bitmap", [](Win32Clipboard& c) { return c.SetBitmap(Bitmap(4, 4)); }},
+    };
+    for (const Case& test : cases) {
+        for (const auto& [what, put] : puts) {
+            SCOPED_TRACE(std::string(test.name) + ", " + what);
+            std::optional<ClipboardHolder> holder;
+            const HWND closingOwner = test.ownerClosesIt ? CreateClosingOwner() : nullptr;
+            if (closingOwner != nullptr) {
+                ASSERT_EQ(Win32Clipboard([&] { return closingOwner; }).SetText("theirs"), std::nullopt);
+            }
+            if (test.heldByAnother) {
+                ASSERT_TRUE(holder.emplace().Held());
+            }
+            EXPECT_EQ(put(clipboard_), test.expected);
+            if (closingOwner != nullptr)
+                DestroyWindow(closingOwner);
+        }
+    }
+    EXPECT_NE(SystemErrorText(ERROR_CLIPBOARD_NOT_OPEN), "") << "the later failure carries the system's text";
 }
 
 TEST_F(Win32ClipboardTest, BitmapIsADibWithTheSamePixels) {
@@ -106,7 +171,7 @@ TEST_F(Win32ClipboardTest, BitmapIsADibWithTheSamePixels) {
     picture.SetPixel(2, 0, HexColor(0x00FF00));
     picture.SetPixel(1, 1, HexColor(0x0000FF));
     picture.SetPixel(2, 1, HexColor(0x123456));
-    ASSERT_TRUE(clipboard_.SetBitmap(picture));
+    ASSERT_EQ(clipboard_.SetBitmap(picture), std::nullopt);
     EXPECT_EQ(clipboard_.GetText(), std::nullopt);  // the text before was emptied away
 
     // Programs that paste only device-dependent bitmaps get one made by the system.
@@ -139,7 +204,7 @@ TEST_F(Win32ClipboardTest, BitmapIsOfferedOpaqueInTheFormatsPaintAndOfficeProgra
         for (int x = 0; x < 5; ++x)
             picture.SetPixel(x, y, MakeColor(40 * x, 80 * y, 255 - 20 * x));
     }
-    ASSERT_TRUE(clipboard_.SetBitmap(picture));
+    ASSERT_EQ(clipboard_.SetBitmap(picture), std::nullopt);
     ASSERT_TRUE(OpenClipboard(nullptr));
 
     // CF_DIBV5: bit fields with an alpha channel that says opaque, in sRGB.

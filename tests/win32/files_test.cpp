@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/system_error.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_files.h"
 
@@ -32,6 +33,16 @@ void DeleteTree(const std::wstring& folder) {
         FindClose(search);
     }
     RemoveDirectoryW(folder.c_str());
+}
+
+// A failure as the error box shows it: the system's code with the system's own text for it.
+::testing::AssertionResult IsSystemFailure(const Failure& failure) {
+    if (!failure)
+        return ::testing::AssertionFailure() << "no failure reported";
+    const std::string systemText = SystemErrorText(static_cast<std::uint32_t>(failure->code));
+    if (failure->code == 0 || systemText.empty() || failure->text != systemText)
+        return ::testing::AssertionFailure() << "code " << failure->code << ", text \"" << failure->text << "\"";
+    return ::testing::AssertionSuccess();
 }
 
 class Win32FilesTest : public ::testing::Test {
@@ -83,54 +94,52 @@ class Win32FilesTest : public ::testing::Test {
 TEST_F(Win32FilesTest, CreatesEveryMissingParentFolder) {
     const std::string folder = root_ + "\\Docs \xC3\xB8\\Pixoscope\\Screendumps";
     EXPECT_FALSE(files_.FolderExists(folder));
-    ASSERT_TRUE(files_.CreateFolders(folder + "\\"));
+    ASSERT_EQ(std::nullopt, files_.CreateFolders(folder + "\\"));
     EXPECT_TRUE(files_.FolderExists(root_ + "\\Docs \xC3\xB8"));
     EXPECT_TRUE(files_.FolderExists(folder));
     EXPECT_FALSE(files_.FileExists(folder));
-    EXPECT_TRUE(files_.CreateFolders(folder));  // existing already: still true
+    EXPECT_EQ(std::nullopt, files_.CreateFolders(folder));  // existing already: no failure
 }
 
 TEST_F(Win32FilesTest, WritesReadsBackAndReplaces) {
     const std::string path = root_ + "\\Scrn_20261207-001532-045.bmp";
     const std::vector<std::uint8_t> first{'B', 'M', 1, 2, 3, 4, 5, 6, 7, 8, 0, 255};
-    ASSERT_TRUE(files_.WriteFile(path, first));
+    ASSERT_EQ(std::nullopt, files_.WriteFile(path, first));
     EXPECT_TRUE(files_.FileExists(path));
     EXPECT_FALSE(files_.FolderExists(path));
     EXPECT_EQ(Read(path), first);
 
     const std::vector<std::uint8_t> second{'B', 'M', 9};
-    ASSERT_TRUE(files_.WriteFile(path, second));
+    ASSERT_EQ(std::nullopt, files_.WriteFile(path, second));
     EXPECT_EQ(Read(path), second);  // replaced whole, not overwritten in place
     EXPECT_EQ(Names(root_), std::vector<std::string>{"Scrn_20261207-001532-045.bmp"});
 
     std::vector<std::uint8_t> large(3 * 1024 * 1024 + 17);
     for (std::size_t i = 0; i < large.size(); ++i)
         large[i] = static_cast<std::uint8_t>(i * 7);
-    ASSERT_TRUE(files_.WriteFile(path, large));
+    ASSERT_EQ(std::nullopt, files_.WriteFile(path, large));
     EXPECT_EQ(Read(path), large);
 }
 
 TEST_F(Win32FilesTest, FailedWritesLeaveNoFileBehind) {
     const std::vector<std::uint8_t> bytes{1, 2, 3};
-    EXPECT_FALSE(files_.WriteFile(root_ + "\\missing\\a.bmp", bytes));
-    EXPECT_FALSE(files_.LastErrorText().empty());
+    EXPECT_TRUE(IsSystemFailure(files_.WriteFile(root_ + "\\missing\\a.bmp", bytes)));
 
     // A file where a folder should be.
-    ASSERT_TRUE(files_.WriteFile(root_ + "\\plain", bytes));
-    EXPECT_FALSE(files_.WriteFile(root_ + "\\plain\\a.bmp", bytes));
-    EXPECT_FALSE(files_.CreateFolders(root_ + "\\plain\\sub"));
-    EXPECT_FALSE(files_.LastErrorText().empty());
+    ASSERT_EQ(std::nullopt, files_.WriteFile(root_ + "\\plain", bytes));
+    EXPECT_TRUE(IsSystemFailure(files_.WriteFile(root_ + "\\plain\\a.bmp", bytes)));
+    EXPECT_TRUE(IsSystemFailure(files_.CreateFolders(root_ + "\\plain\\sub")));
 
     // A folder of the target's name cannot be replaced.
-    ASSERT_TRUE(files_.CreateFolders(root_ + "\\taken.bmp"));
-    EXPECT_FALSE(files_.WriteFile(root_ + "\\taken.bmp", bytes));
+    ASSERT_EQ(std::nullopt, files_.CreateFolders(root_ + "\\taken.bmp"));
+    EXPECT_TRUE(IsSystemFailure(files_.WriteFile(root_ + "\\taken.bmp", bytes)));
     EXPECT_TRUE(files_.FolderExists(root_ + "\\taken.bmp"));
 
     // A read-only file keeps its content.
     const std::string locked = root_ + "\\locked.bmp";
-    ASSERT_TRUE(files_.WriteFile(locked, bytes));
+    ASSERT_EQ(std::nullopt, files_.WriteFile(locked, bytes));
     ASSERT_TRUE(SetFileAttributesW(Utf8ToWide(locked).c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_FALSE(files_.WriteFile(locked, std::vector<std::uint8_t>{9, 9}));
+    EXPECT_TRUE(IsSystemFailure(files_.WriteFile(locked, std::vector<std::uint8_t>{9, 9})));
     EXPECT_EQ(Read(locked), bytes);
 
     // No temporary file is left over by any of the failures.

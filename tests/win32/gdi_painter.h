@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/dib_info.h"
 #include "raster/bitmap.h"
 #include "raster/canvas.h"
 
@@ -19,13 +20,7 @@ namespace pixo::test {
 class DibSurface {
   public:
     DibSurface(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = TopDownInfo(width, height);
         dc_ = CreateCompatibleDC(nullptr);
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
         old_ = SelectObject(dc_, bitmap_);

@@ -20,13 +20,15 @@ std::string Lower(std::string text) {
 
 TEST(Win32SoundTest, AMissingResourceIsNotFoundWithTheSystemsError) {
     Win32Sound sound;
-    EXPECT_EQ(sound.PlayWavResource("NoSuchSound"), SoundResult::NotFound);
-    const int code = sound.LastErrorCode();
+    const SoundResult result = sound.PlayWavResource("NoSuchSound");
+    ASSERT_TRUE(result.missing.has_value());
+    EXPECT_FALSE(result.refused);
+    const int code = result.missing->code;
     // This test program has no resources at all; the program itself has some, but no such name.
     EXPECT_TRUE(code == ERROR_RESOURCE_DATA_NOT_FOUND || code == ERROR_RESOURCE_TYPE_NOT_FOUND ||
                 code == ERROR_RESOURCE_NAME_NOT_FOUND)
         << code;
-    const std::string message = sound.ErrorMessage(code);
+    const std::string& message = result.missing->text;
     EXPECT_FALSE(message.empty());
     EXPECT_NE(message.back(), '\n');
 }

@@ -4,7 +4,8 @@
 
 namespace pixo {
 
-// Describes a core Bitmap to GDI: 32 bits per pixel, top-down rows, no compression.
+// Describes a core Bitmap to GDI: 32 bits per pixel, top-down rows, no compression. The screen grab, the
+// lens window's painting and the loading of the lens pictures all use it.
 inline BITMAPINFO TopDownInfo(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
