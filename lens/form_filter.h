@@ -141,6 +141,7 @@ class TFormFilter {
     void StepRulerFactor(int delta);
     void ShowKeyCode(std::uint16_t key, Modifiers shift);
     void EndCornerSelection();
+    void ReturnToFront(bool wasInFront);
 
     Services services_;
     Bitmap backBuffer_;
