@@ -32,9 +32,10 @@ pixo_wm_running() {
     [ -n "$check" ] && xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id # $check"
 }
 
-# Starts a light window manager on $DISPLAY (a desktop without one is no user's desktop: Wine waits for one
-# to withdraw hidden windows, and keyboard focus does not come back after a window hides and shows) and
-# waits until it manages the screen. Sets PIXO_WM_PID.
+# Starts a light window manager on $DISPLAY and waits until it manages the screen. Sets PIXO_WM_PID. A
+# desktop without one is no user's desktop: the keyboard goes to whatever window lies under the pointer
+# rather than to the active one, windows opened later cover those kept on top, and Wine waits seconds for a
+# window manager to withdraw each window it hides.
 pixo_start_wm() {
     command -v openbox >/dev/null || pixo_ensure_packages
     openbox --sm-disable --config-file "$PIXO_ROOT/scripts/openbox.xml" >/dev/null 2>&1 &
