@@ -72,6 +72,17 @@ bool Win32WindowHost::Visible() {
     return IsWindowVisible(window_) != FALSE;
 }
 
+bool Win32WindowHost::IsForeground() {
+    return GetForegroundWindow() == window_;
+}
+
+Failure Win32WindowHost::BringToFront() {
+    // The system gives no error code: it refuses when another program has taken the foreground meanwhile.
+    if (SetForegroundWindow(window_))
+        return std::nullopt;
+    return PlatformError{0, "The lens cannot be brought to the front"};
+}
+
 void Win32WindowHost::Invalidate() {
     InvalidateRect(window_, nullptr, FALSE);
 }

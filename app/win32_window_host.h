@@ -23,6 +23,8 @@ class Win32WindowHost final : public IWindowHost {
     bool Show() override;
     bool Hide() override;
     bool Visible() override;
+    bool IsForeground() override;
+    Failure BringToFront() override;
     void Invalidate() override;
     void HandleOneMessage() override;
     void Close() override;

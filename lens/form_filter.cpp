@@ -93,6 +93,7 @@ void TFormFilter::RestartLens() {
     lens.Recapturing = true;
     lens.LensPainted = false;
     ReleaseScreen();
+    const bool inFront = services_.window.IsForeground();
     HideBeforeGrab();
     if (PopupMenu1.Checked(MenuId::AddDelay1)) {
         services_.window.HandleOneMessage();
@@ -100,6 +101,7 @@ void TFormFilter::RestartLens() {
     }
     CaptureScreen();
     services_.window.Show();
+    ReturnToFront(inFront);
     lens.LensPainted = true;
     lens.Recapturing = false;
 }
@@ -134,16 +136,26 @@ bool TFormFilter::WmActivateApp(bool activating, const std::function<void()>& pa
         }
         activationRecapturing_ = true;
         const bool painted = lens.LensPainted;
+        const bool inFront = services_.window.IsForeground();
         if (painted)
             HideBeforeGrab();
         CaptureScreen();
         if (painted)
             services_.window.Show();
+        ReturnToFront(inFront);
         activationRecapturing_ = false;
     } else {
         ReleaseScreen();
     }
     return true;
+}
+
+// Hiding the lens hands the keyboard to another window, and showing it again need not take it back: a lens
+// that was in front is put in front again, while the recapture's flag still makes the activation this
+// causes ignored. A refusal is ignored, as the hiding and showing errors are.
+void TFormFilter::ReturnToFront(bool wasInFront) {
+    if (wasInFront && !services_.window.IsForeground())
+        services_.window.BringToFront();
 }
 
 void TFormFilter::WmWindowPosChanged() {

@@ -193,6 +193,7 @@ class TFormFilter {
     void SetStoredInteger(StoredInteger which, std::int32_t value);
     void KeepLensOnScreen();
     void OpenChartPage(MenuId item);
+    void ReturnToFront(bool wasInFront);
 
     Services services_;
     Bitmap backBuffer_;

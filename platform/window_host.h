@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/error.h"
+
 namespace pixo {
 
 // The real lens window as the core sees it. Moving or showing the window reaches the core's
@@ -18,6 +20,10 @@ class IWindowHost {
     virtual bool Show() = 0;
     virtual bool Hide() = 0;
     virtual bool Visible() = 0;
+    // Whether the window is the one in front, the one the user's keys go to.
+    virtual bool IsForeground() = 0;
+    // Puts the window in front and gives it the keyboard.
+    virtual Failure BringToFront() = 0;
     // Asks for a repaint of the whole window.
     virtual void Invalidate() = 0;
     // Handles one pending message of the program's queue, waiting for one when none is queued.

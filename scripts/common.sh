@@ -8,7 +8,7 @@ pixo_packages=(
     cmake ninja-build g++ make python3
     libgtest-dev googletest libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 fonts-wine fonts-liberation xvfb x11-utils imagemagick
+    wine wine64 fonts-wine fonts-liberation xvfb x11-utils openbox imagemagick
     fp-utils
 )
 
@@ -25,27 +25,82 @@ pixo_ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-# Starts a virtual X display for the rest of the script when none is set; stops it on exit.
-pixo_ensure_display() {
-    [ -n "${DISPLAY:-}" ] && return 0
-    local n
-    for n in $(seq 90 190); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
-    done
-    Xvfb ":$n" -screen 0 "${PIXO_SCREEN:-1024x768x24}" -nolisten tcp -ac >/dev/null 2>&1 &
-    PIXO_XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 1 100); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
+# A window manager manages the display when the root window names a check window that names itself
+# (the window managers' own convention); xprop prints "window id # 0x..." for both.
+pixo_wm_running() {
+    local check
+    check="$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p' || true)"
+    [ -n "$check" ] && xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id # $check"
+}
+
+# Starts a light window manager on $DISPLAY and waits until it manages the screen. Sets PIXO_WM_PID. A
+# desktop without one is no user's desktop: the keyboard goes to whatever window lies under the pointer
+# rather than to the active one, windows opened later cover those kept on top, and Wine waits seconds for a
+# window manager to withdraw each window it hides.
+pixo_start_wm() {
+    command -v openbox >/dev/null || pixo_ensure_packages
+    openbox --sm-disable --config-file "$PIXO_ROOT/scripts/openbox.xml" >/dev/null 2>&1 &
+    PIXO_WM_PID=$!
+    local _
+    for _ in $(seq 1 200); do
+        pixo_wm_running && return 0
+        kill -0 "$PIXO_WM_PID" 2>/dev/null || break
         sleep 0.05
     done
+    echo "The window manager did not start on $DISPLAY" >&2
+    return 1
+}
+
+# Starts a private virtual X display (Xvfb on the first free display number) with a window manager on it
+# and exports DISPLAY. Sets PIXO_XVFB_PID; pixo_stop_x stops both.
+pixo_start_display() {
+    local numbers
+    numbers="$(mktemp)"
+    # Xvfb picks a free number itself and writes it once it accepts connections.
+    Xvfb -displayfd 3 -screen 0 "${PIXO_SCREEN:-1024x768x24}" -nolisten tcp -ac >/dev/null 2>&1 3>"$numbers" &
+    PIXO_XVFB_PID=$!
+    local _
+    for _ in $(seq 1 200); do
+        [ -s "$numbers" ] && break
+        sleep 0.05
+    done
+    local n
+    n="$(head -n 1 "$numbers")"
+    rm -f "$numbers"
+    if [ -z "$n" ]; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":$n"
+    pixo_start_wm
+}
+
+# Stops what pixo_start_display or pixo_start_wm started: the window manager, then the display.
+pixo_stop_x() {
+    local pid
+    for pid in "${PIXO_WM_PID:-}" "${PIXO_XVFB_PID:-}"; do
+        [ -n "$pid" ] || continue
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    PIXO_WM_PID=""
+    PIXO_XVFB_PID=""
+}
+
+# For the rest of the script: a virtual X display with a window manager when no display is set, or a window
+# manager on the set display when none manages it. Whatever was started stops on exit.
+pixo_ensure_display() {
+    if [ -z "${DISPLAY:-}" ]; then
+        pixo_start_display
+    elif ! pixo_wm_running; then
+        pixo_start_wm
+    fi
     trap 'pixo_stop_display' EXIT
 }
 
 pixo_stop_display() {
     if [ -n "${PIXO_XVFB_PID:-}" ]; then
         WINEPREFIX="${PIXO_WINEPREFIX:-$PIXO_ROOT/build/wineprefix}" wineserver -k 2>/dev/null || true
-        kill "$PIXO_XVFB_PID" 2>/dev/null || true
-        wait "$PIXO_XVFB_PID" 2>/dev/null || true
     fi
+    pixo_stop_x
 }

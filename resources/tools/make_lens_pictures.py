@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Draws the five lens frame pictures of the loupe window.
 
-Each picture is 200 x 200 pixels: a metal plate with a slotted screw in each corner, a dark lens ring and,
-inside the ring, a pure white aperture. The loupe ANDs the picture over its view, so white must stay exactly
-#FFFFFF (it leaves the view untouched) and everything else covers the view. The five pictures share one
-design and differ only in the plate's colour.
+Each picture is 200 x 200 pixels: a metal plate with a slotted screw in three corners and a light name plate
+in the bottom-right one, under the magnification label, a dark lens ring and, inside the ring, a pure white
+aperture. The loupe ANDs the picture over its view, so white must stay exactly #FFFFFF (it leaves the view
+untouched) and everything else covers the view. The five pictures share one design and differ only in the
+plate's colour.
 
 Usage: make_lens_pictures.py [--out DIR] [--preview DIR]
   --out      where the BMP files go (default: the resources folder above this script)
@@ -20,12 +21,24 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import imagefile  # noqa: E402
 
 SIZE = 200
-CENTRE = 100.0  # the aperture is centred on lens pixel (100, 100); pixel centres sit on integer coordinates
+# Pixel centres sit on integer coordinates.
 
-# The view must show through every pixel within 81 of the centre; the aperture is a little wider so that
-# its anti-aliased edge stays clear of that disc.
-APERTURE_RADIUS = 84.0
+# Before it ANDs the picture on, the loupe makes the corners white outside the platform's elliptic region of
+# the box (15, 15)-(185, 185). Regions leave out the right and bottom edges of their box, so that region is a
+# disc of radius 84.4 around lens pixel (99, 99), not (99.5, 99.5). Wherever the corners are white the
+# picture shows as it is: there it must be frame, without a trace of the aperture's white. So the lens is
+# centred on the region, and the aperture's anti-aliased edge ends inside it.
+CENTRE = 99.0
+CORNER_FILL_RADIUS = 84.39  # the nearest pixel centre that the corner fill makes white
+APERTURE_RADIUS = 83.5
+SAMPLE_REACH = 0.375 * math.sqrt(2.0)  # how far a pixel's samples lie from its centre (see _OFFSETS)
+assert APERTURE_RADIUS + SAMPLE_REACH < CORNER_FILL_RADIUS
+
+# The view must show through every pixel within 81 of lens pixel (100, 100).
+GUARANTEED_WHITE_CENTRE = 100.0
 GUARANTEED_WHITE_RADIUS = 81.0
+assert math.hypot(GUARANTEED_WHITE_CENTRE - CENTRE, GUARANTEED_WHITE_CENTRE - CENTRE) + GUARANTEED_WHITE_RADIUS \
+    + SAMPLE_REACH < APERTURE_RADIUS
 
 RING_OUTER = 97.0  # outer edge of the lens ring
 RING_BEVEL = 3.2  # knurled outer grip of the ring
@@ -35,7 +48,15 @@ KNURL_RIDGES = 180  # ridges around the outer grip
 SCREW_INSET = 15.0  # screw centres, measured from the picture's top-left corner
 SCREW_RADIUS = 7.0
 SLOT_HALF_WIDTH = 1.05
-SLOT_ANGLE = math.radians(45.0)  # all four slots clocked the same way
+SLOT_ANGLE = math.radians(45.0)  # all slots clocked the same way
+
+# The magnification label (and the key codes shown in its place) lies at (175, 175), 19 x 13 pixels, in dark
+# grey text over the picture: the name plate under it is light, and a little larger (edges, in pixels).
+LABEL_BOX = (175, 175, 194, 188)  # left, top, right, bottom (exclusive)
+NAME_PLATE = (172.5, 172.5, 196.5, 190.5)
+NAME_PLATE_COLOUR = (0.975, 0.975, 0.96)  # light enamel, with a touch of the plate's own colour
+LABEL_TEXT = (0x66, 0x6D, 0x70)
+LABEL_MIN_CONTRAST = 4.5  # contrast ratio of the label's text on the name plate
 
 # Plate colours (sRGB, 0..1) as they appear on a flat, evenly lit part of the plate.
 PLATES = {
@@ -198,8 +219,21 @@ def _ring_shadow(x, y):
     return 0.55 * (1.0 - _smoothstep(RING_OUTER - 1.0, RING_OUTER + 3.2, rs))
 
 
-SCREWS = [(SCREW_INSET, SCREW_INSET), (SIZE - SCREW_INSET, SCREW_INSET),
-          (SCREW_INSET, SIZE - SCREW_INSET), (SIZE - SCREW_INSET, SIZE - SCREW_INSET)]
+SCREWS = [(SCREW_INSET, SCREW_INSET), (SIZE - SCREW_INSET, SCREW_INSET), (SCREW_INSET, SIZE - SCREW_INSET)]
+
+
+def _name_plate(x, y, base):
+    """The recessed name plate at (x, y), or None outside it."""
+    left, top, right, bottom = NAME_PLATE
+    edge = min(x - left, y - top, right - x, bottom - y)
+    if edge < 0.0:
+        return None
+    colour = _mix(base, NAME_PLATE_COLOUR, 0.96)
+    if edge < 1.0:
+        # Set into the plate: its upper and left walls lie in shadow, the lower and right ones catch light.
+        lit = edge == right - x or edge == bottom - y
+        colour = _mix(colour, (1.0, 1.0, 1.0) if lit else (0.0, 0.0, 0.0), 0.25 if lit else 0.55)
+    return colour
 
 
 def _sample(x, y, base):
@@ -210,6 +244,9 @@ def _sample(x, y, base):
         return (1.0, 1.0, 1.0)
     if r <= RING_OUTER:
         return _ring(r, dx / r, dy / r)
+    plate = _name_plate(x, y, base)
+    if plate is not None:
+        return plate
     colour = _plate(x, y, base)
     colour = _mix(colour, (0.0, 0.0, 0.0), _ring_shadow(x, y))
     for sx, sy in SCREWS:
@@ -255,15 +292,31 @@ def render(base):
     return rows
 
 
+def _luminance(rgb):
+    def linear(c):
+        c /= 255.0
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+
+    r, g, b = (linear(c) for c in rgb)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
 def check(rows):
-    """The rules the loupe depends on: the aperture is pure white and the frame covers the rest."""
+    """The rules the loupe depends on: the aperture is pure white and the frame covers the rest; the
+    magnification label reads on the name plate."""
+    text = _luminance(LABEL_TEXT)
     for y in range(SIZE):
         for x in range(SIZE):
-            d2 = (x - CENTRE) ** 2 + (y - CENTRE) ** 2
+            d2 = (x - GUARANTEED_WHITE_CENTRE) ** 2 + (y - GUARANTEED_WHITE_CENTRE) ** 2
             if d2 <= GUARANTEED_WHITE_RADIUS ** 2 and rows[y][x] != (255, 255, 255):
                 raise AssertionError(f"pixel ({x}, {y}) inside the aperture is not white")
-            if d2 > (APERTURE_RADIUS + 1.0) ** 2 and rows[y][x] == (255, 255, 255):
+            if math.hypot(x - CENTRE, y - CENTRE) > APERTURE_RADIUS + SAMPLE_REACH and rows[y][x] == (255, 255, 255):
                 raise AssertionError(f"pixel ({x}, {y}) of the frame is white")
+            left, top, right, bottom = LABEL_BOX
+            if left <= x < right and top <= y < bottom:
+                contrast = (_luminance(rows[y][x]) + 0.05) / (text + 0.05)
+                if contrast < LABEL_MIN_CONTRAST:
+                    raise AssertionError(f"the label's text has a contrast of {contrast:.2f} at ({x}, {y})")
 
 
 def test_pattern():
@@ -287,13 +340,13 @@ def test_pattern():
 
 
 def loupe_composite(picture, view):
-    """What the loupe shows: the corners outside the inscribed circle made white, then the picture ANDed on."""
+    """What the loupe shows: the corners outside the platform's region made white, then the picture ANDed on."""
     out = []
     for y in range(SIZE):
         row = []
         for x in range(SIZE):
             v = view[y][x]
-            if (x - 99.5) ** 2 + (y - 99.5) ** 2 > 85.0 ** 2:
+            if math.hypot(x - CENTRE, y - CENTRE) >= CORNER_FILL_RADIUS:
                 v = (255, 255, 255)
             p = picture[y][x]
             row.append((v[0] & p[0], v[1] & p[1], v[2] & p[2]))

@@ -77,7 +77,7 @@ TEST_F(LensKeys, AHeldShowsASmoothedViewUntilReleased) {
     PressOnLens('2');
     ExpectMagnifiedView("2x by pixel replication", 1);
 
-    ActivateLens();
+    ASSERT_TRUE(ExpectLensInFront());
     HeldKey a('A');
     // The resampled view of the desktop's smooth ramps is near the replicated one, yet not the same.
     ExpectLensEventually("smoothed view while A is held", [&](const ScreenPicture& lens) {

@@ -14,9 +14,9 @@ constexpr int kAwayFromUser = 1;
 // Starts at 1:1 with nothing over the view.
 class LensWheel : public BareLensSession {
   protected:
-    // One notch with the pointer on the active lens's frame.
+    // One notch with the pointer on the frame of the lens, which is the active window.
     void Notch(int direction) {
-        ActivateLens();
+        ExpectLensInFront();
         const POINT at = OnLens(kOnFrame);
         input::MoveTo(at.x, at.y);
         input::Wheel(direction);

@@ -1,5 +1,8 @@
 // The lens shows a frozen capture of the screen taken while it is hidden: after a move it shows the old
 // capture of the new place, a recapture shows the desktop as it is now, and never the lens itself.
+#include <functional>
+#include <string>
+
 #include "e2e/driver/input.h"
 #include "e2e/driver/lens_checks.h"
 #include "e2e/driver/lens_session.h"
@@ -37,12 +40,45 @@ TEST_F(OwnCapture, DraggedLensShowsTheFrozenCaptureThenRecapturesWithoutItself) 
     ExpectApertureDecodes("after a second F5", Variant::Plain);
 }
 
+// The user recaptures, sees the lens show the desktop as it is now and types on, with no click: after F5, R
+// and a double click the lens is the active window again and the magnification keys reach it.
+TEST_F(OwnCapture, KeysReachTheLensRightAfterEachRecapture) {
+    const POINT frame = OnLens(kOnFrame);
+    struct Step {
+        std::string recapture;
+        std::function<void()> run;
+        Variant desktop;  // the desktop's new look, which the recapture must show
+        WORD key;         // then this magnification key
+        int factor;
+    };
+    const Step steps[] = {
+        {"F5", [&] { PressOnLens(VK_F5); }, Variant::Inverted, '2', 1},
+        {"R", [&] { PressOnLens('R'); }, Variant::Plain, '3', 2},
+        {"a double click", [&] { input::DoubleClick(frame.x, frame.y); }, Variant::Inverted, '4', 3},
+    };
+    int factor = 0;
+    for (const Step& step : steps) {
+        const auto expectView = [&](const std::string& what, int shownFactor) {
+            return ExpectLensEventually(what, [&](const ScreenPicture& lens) {
+                return CheckMagnifiedView(lens, Under(step.desktop), shownFactor);
+            });
+        };
+        ShowDesktop(step.desktop);
+        step.run();
+        ASSERT_TRUE(expectView("after " + step.recapture, factor));
+        ASSERT_TRUE(ExpectLensInFront()) << "after " << step.recapture;
+        input::Key(step.key);
+        ASSERT_TRUE(expectView("key after " + step.recapture, step.factor));
+        factor = step.factor;
+    }
+}
+
 TEST_F(OwnCapture, AutoCaptureRecapturesWhenTheLensIsActivatedAgain) {
     PressOnLens('A', {VK_CONTROL});  // Auto Screen Capture on
     ShowDesktop(Variant::Inverted);
     ASSERT_TRUE(TurnToDesktop()) << "a click on the test desktop did not activate it";
     // Back on the lens, it recaptures with itself hidden.
-    ActivateLens();
+    ClickLens();
     ExpectApertureDecodes("after coming back", Variant::Inverted);
 }
 
@@ -57,7 +93,7 @@ TEST_F(OwnCapture, AddDelayRecapturesAfterLettingTheDesktopRepaint) {
 TEST_F(OwnCapture, WithoutAutoCaptureComingBackKeepsTheCapture) {
     ShowDesktop(Variant::Inverted);
     ASSERT_TRUE(TurnToDesktop()) << "a click on the test desktop did not activate it";
-    ActivateLens();
+    ClickLens();
     const ScreenPicture lens = SettledLens();
     EXPECT_EQ(CheckApertureDecodes(lens, Under()), "") << "the lens recaptured although Auto Screen Capture is off";
 }

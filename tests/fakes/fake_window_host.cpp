@@ -55,9 +55,18 @@ bool FakeWindowHost::Hide() {
         return false;
     const bool wasVisible = visible;
     visible = false;
+    foreground = false;
     if (wasVisible && onVisibilityChanged)
         onVisibilityChanged(false);
     return true;
+}
+
+Failure FakeWindowHost::BringToFront() {
+    calls.push_back("BringToFront");
+    if (!visible)
+        return PlatformError{0, "hidden"};
+    foreground = true;
+    return std::nullopt;
 }
 
 void FakeWindowHost::Invalidate() {

@@ -21,6 +21,8 @@ class FakeWindowHost final : public IWindowHost {
     bool Show() override;
     bool Hide() override;
     bool Visible() override { return visible; }
+    bool IsForeground() override { return foreground; }
+    Failure BringToFront() override;
     void Invalidate() override;
     void HandleOneMessage() override;
     void Close() override;
@@ -33,6 +35,8 @@ class FakeWindowHost final : public IWindowHost {
     int regionWidth = 0;
     int regionHeight = 0;
     bool visible = false;
+    // In front. Hiding the window hands the front to another window; showing it does not take it back.
+    bool foreground = false;
     bool closed = false;
     bool excludedFromCapture = false;
     bool failShow = false;  // Show and Hide then refuse, change nothing and return false

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "lens_fixture.h"
 
@@ -141,6 +143,28 @@ TEST_F(Lifecycle, ActivationMessagesCausedByTheLensOwnHidingAreIgnored) {
     form.Recapture_screenClick();
     EXPECT_EQ(Grabs(), 3);
     EXPECT_TRUE(form.CaptureHeld());
+}
+
+TEST_F(Lifecycle, ALensInFrontBeforeARecaptureIsInFrontAfterIt) {
+    Start();
+    form.PopupMenu1.SetChecked(MenuId::AutoCapture1, true);
+    const std::pair<const char*, std::function<void()>> recaptures[] = {
+        {"F5, R or a double click", [this] { form.Recapture_screenClick(); }},
+        {"coming back with auto capture",
+         [this] {
+             form.WmActivateApp(false, [] {});
+             form.WmActivateApp(true, [] {});
+         }},
+    };
+    for (const auto& [name, recapture] : recaptures) {
+        for (const bool inFront : {true, false}) {
+            platform.window.foreground = inFront;
+            const int grabs = Grabs();
+            recapture();
+            EXPECT_EQ(Grabs(), grabs + 1) << name;
+            EXPECT_EQ(platform.window.foreground, inFront) << name << (inFront ? ", in front" : ", behind");
+        }
+    }
 }
 
 TEST_F(Lifecycle, MessageBarHidesWhenTheTimerTicks) {

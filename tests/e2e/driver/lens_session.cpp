@@ -183,9 +183,13 @@ bool LensSession::DragLensBy(POINT grab, int dx, int dy) {
     return ExpectLensAt(origin.x + dx, origin.y + dy);
 }
 
-void LensSession::ActivateLens() {
-    if (GetForegroundWindow() == lens_)
-        return;
+bool LensSession::ExpectLensInFront() {
+    const bool inFront = WaitUntil([&] { return GetForegroundWindow() == lens_; }, kActionTimeout);
+    EXPECT_TRUE(inFront) << "the lens is not the active window: keys would go elsewhere";
+    return inFront;
+}
+
+void LensSession::ClickLens() {
     const POINT at = OnLens(kOnFrame);
     input::LeftClick(at.x, at.y);
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == lens_; }, kActionTimeout))
@@ -193,7 +197,7 @@ void LensSession::ActivateLens() {
 }
 
 void LensSession::PressOnLens(WORD key, std::initializer_list<WORD> modifiers) {
-    ActivateLens();
+    ExpectLensInFront();
     input::Key(key, modifiers);
 }
 
@@ -203,7 +207,6 @@ void LensSession::TurnOverlaysOff() {
 }
 
 bool LensSession::OpenLensMenu() {
-    ActivateLens();
     // The left edge of the frame, so that the menu has room below and to the right.
     const POINT at = LensMenuPoint();
     input::RightClick(at.x, at.y);

@@ -62,9 +62,13 @@ class LensSession : public ::testing::Test {
     // steps, and waits until the window has followed.
     bool DragLensBy(POINT grab, int dx, int dy);
 
-    // Makes the lens the active window as a user would, by clicking it where nothing but the frame lies.
-    void ActivateLens();
-    // A key or key combination pressed on the lens (which is activated first if it is not active).
+    // Expects the lens to be the active window, waiting for it a while: where a user sees the lens in front
+    // and types. It never makes the lens active itself; a scenario clicks the lens only where a user would
+    // have to (after turning to another window).
+    bool ExpectLensInFront();
+    // The user clicks the lens where nothing but the frame lies, and it becomes the active window.
+    void ClickLens();
+    // A key or key combination pressed on the lens, which must be the active window.
     void PressOnLens(WORD key, std::initializer_list<WORD> modifiers = {});
     // Turns the crosshair and the colour picker off with their keys, so that nothing lies over the view.
     void TurnOverlaysOff();
