@@ -25,7 +25,7 @@ constexpr MenuBinding kMenuHandlers[] = {
     {.item = M::magnify_3x, .onClick = &F::magnify_3xClick},
     {.item = M::magnify_4x, .onClick = &F::magnify_4xClick},
     {.item = M::Close1, .onClick = &F::Close1Click},
-    {.item = M::ExpoCheck1, .onClick = &F::ReInitAfterPopUp},
+    {.item = M::ExpoCheck1, .onClick = &F::ExpoCheck1Click},
     {.item = M::Crosshair1, .onClick = &F::ReInitAfterPopUp},
     {.item = M::Ruler1, .onClick = &F::ReInitAfterPopUp},
     {.item = M::Caliper1, .onClick = &F::ReInitAfterPopUp},

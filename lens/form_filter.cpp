@@ -28,6 +28,7 @@ void TFormFilter::FormCreate() {
     smoothSource_.Resize(kMagnifications[1].stretchSize, kMagnifications[1].stretchSize);
     smoothTarget_.Resize(kLensSize, kLensSize);
     decimalSeparator_ = services_.locale.DecimalSeparator();
+    thousandsSeparator_ = services_.locale.ThousandsSeparator();
 
     GetSpecialPaths();
     const std::string programPath = services_.shell.ProgramPath();
@@ -147,6 +148,7 @@ void TFormFilter::WmWindowPosChanged() {
 
 void TFormFilter::SettingsChanged() {
     decimalSeparator_ = services_.locale.DecimalSeparator();
+    thousandsSeparator_ = services_.locale.ThousandsSeparator();
     ReInitAfterPopUp();
 }
 
@@ -157,8 +159,10 @@ void TFormFilter::Timer1Timer() {
 }
 
 void TFormFilter::Close1Click() {
-    // Measuring restores the options it changed before the settings are written; both arrive with their
-    // own features.
+    // A measurement shown puts back the options it switched off, so that those of before it are stored.
+    // (The settings are written here once the settings store exists.)
+    if (lens.MeasureShown)
+        ResetAfterMeasuring();
     services_.window.Close();
 }
 
