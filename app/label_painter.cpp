@@ -69,6 +69,8 @@ void LabelPainter::Paint(HDC dc, Labels& labels) {
                       DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
             label.width = static_cast<int>(measured.right);
             label.height = static_cast<int>(measured.bottom);
+            if (label.align == TextAlign::Right)
+                label.left = label.right - label.width;
             box = {label.left, label.top, label.left + label.width, label.top + label.height};
         }
         if (label.transparent) {

@@ -51,10 +51,7 @@ void TFormFilter::ApplyReadoutVisibility() {
 
 void TFormFilter::ShowColValClick() {
     ApplyReadoutVisibility();
-    lens.MarkLeft = 0;
-    lens.MarkTop = 0;
-    lens.MarkSet = false;
-    lens.MeasureShown = false;
+    ClearMeasureDisplay(lens);
     labels[LabelId::CropLabel].visible = false;
     DrawTheLoupe();
     services_.window.Invalidate();

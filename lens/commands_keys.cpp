@@ -31,6 +31,10 @@ void TFormFilter::FormKeyDown(std::uint16_t key, Modifiers shift) {
         switch (key) {
             case vk::kEscape:
                 EndCornerSelection();
+                EndMeasuring();
+                break;
+            case vk::Letter('M'):
+                MeasureKeyDown(shift);
                 break;
             case vk::kSpace:
                 SaveStoredQframe();
@@ -108,7 +112,7 @@ void TFormFilter::ArrowKeyDown(int dx, int dy, Modifiers modifiers) {
         return;
     int& factor = dx != 0 ? lens.CaliperFactorH : lens.CaliperFactorV;
     const int delta = dx + dy;
-    if ((delta < 0 && factor > 1) || (delta > 0 && factor < ViewSpanOf(lens.Factor))) {
+    if (CanStepFactor(factor, delta, kLowestCaliperFactor, lens.Factor)) {
         factor += delta;
         ReInitAfterPopUp();
     }
@@ -118,7 +122,7 @@ void TFormFilter::ArrowKeyDown(int dx, int dy, Modifiers modifiers) {
 void TFormFilter::StepRulerFactor(int delta) {
     if (!PopupMenu1.Checked(MenuId::Ruler1))
         return;
-    if ((delta < 0 && lens.RulerFactor > 2) || (delta > 0 && lens.RulerFactor < ViewSpanOf(lens.Factor))) {
+    if (CanStepFactor(lens.RulerFactor, delta, kLowestRulerFactor, lens.Factor)) {
         lens.RulerFactor += delta;
         ReInitAfterPopUp();
     }

@@ -33,7 +33,7 @@ constexpr MenuBinding kMenuHandlers[] = {
     {.item = M::OpenPMSChartwebbrowser1, .onClick = &F::OpenPMSChartwebbrowser1Click},
     {.item = M::OpenRALColorChart, .onClick = &F::OpenRALColorChartClick},
     {.item = M::RALClassic1, .onClick = &F::RALClassic1Click},
-    {.item = M::ExpoCheck1, .onClick = &F::ReInitAfterPopUp},
+    {.item = M::ExpoCheck1, .onClick = &F::ExpoCheck1Click},
     {.item = M::Crosshair1, .onClick = &F::ReInitAfterPopUp},
     {.item = M::Ruler1, .onClick = &F::ReInitAfterPopUp},
     {.item = M::Caliper1, .onClick = &F::ReInitAfterPopUp},

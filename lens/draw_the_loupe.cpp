@@ -8,18 +8,6 @@ namespace {
 constexpr int kW = TFormFilter::kLensSize;
 constexpr int kH = TFormFilter::kLensSize;
 
-void Clamp(int& factor, int from) {
-    if (factor >= from)
-        factor = from - 1;
-}
-
-constexpr LabelId kRulerLabels[] = {
-    LabelId::R1, LabelId::R2,  LabelId::R3,          LabelId::R4,          LabelId::R5,           LabelId::R6,
-    LabelId::R7, LabelId::R8,  LabelId::R9,          LabelId::R10,         LabelId::V1,           LabelId::V2,
-    LabelId::V3, LabelId::V4,  LabelId::V5,          LabelId::V6,          LabelId::V7,           LabelId::V8,
-    LabelId::V9, LabelId::V10, LabelId::FactorLabel, LabelId::FactorShade, LabelId::FactorLabel2, LabelId::FactorShade2,
-};
-
 }  // namespace
 
 void TFormFilter::DrawTheLoupe() {
@@ -31,21 +19,24 @@ void TFormFilter::DrawTheLoupe() {
     lens.CenterY = top + kH / 2;
 
     Label& xy = labels[LabelId::XYLabel];
-    xy.color = lens.MarkSet ? HexColor(0xFF0000) : HexColor(0x1C2630);
-    if (!lens.MarkSet) {
-        xy.text = "x";
-        xy.text.AppendInt(lens.CenterX).Append(" y").AppendInt(lens.CenterY);
-    }
+    xy.color = XYReadoutColor(lens);
+    xy.text = XYReadout(lens, lens.CenterX, lens.CenterY, decimalSeparator_, thousandsSeparator_).View();
     labels[LabelId::XYShadeLabel].text = xy.text.View();
 
     DrawMagnifiedView(left, top);
     DrawFrame();
+    if (RulerOrCaliperShown())
+        DrawRulerAndCaliper();
     if (lens.CornerSelecting)
         DrawCornerGuides();
+    if (lens.MeasureShown)
+        DrawMeasureStar();
     if (PopupMenu1.Checked(MenuId::Crosshair1) && !lens.CornerSelecting)
         DrawCrosshair();
     if (PopupMenu1.Checked(MenuId::ShowColVal))
         DrawColorPicker();
+    if (PopupMenu1.Checked(MenuId::ExpoCheck1))
+        DrawExposureCheck(left);
     if (PopupMenu1.Checked(MenuId::LensBorder1) && !PopupMenu1.Checked(MenuId::NoBorderPict1))
         CombineLensPicture();
     PlaceLabels(top);
@@ -71,12 +62,10 @@ void TFormFilter::DrawMagnifiedView(int left, int top) {
         smoothView_.Resample(smoothSource_, smoothTarget_);
         CopyRect(smoothTarget_, 0, 0, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
     }
-    if (m->factor > 0) {
-        // The ruler and caliper never measure past the view.
-        Clamp(lens.RulerFactor, m->viewSpan);
-        Clamp(lens.CaliperFactorH, m->viewSpan);
-        Clamp(lens.CaliperFactorV, m->viewSpan);
-    }
+    // The ruler and caliper never measure past the view.
+    lens.RulerFactor = ClampedRulerFactor(lens.RulerFactor, m->factor);
+    lens.CaliperFactorH = ClampedToView(lens.CaliperFactorH, m->factor);
+    lens.CaliperFactorV = ClampedToView(lens.CaliperFactorV, m->factor);
     PopupMenu1.SetChecked(m->item, true);
     labels[LabelId::ZoomLabel].text = m->zoomText;
 }
@@ -139,18 +128,30 @@ void TFormFilter::DrawCrosshair() {
 }
 
 void TFormFilter::DrawColorPicker() {
-    Canvas canvas(backBuffer_);
-    // The outline leaves its interior alone: a white brush in not-xor mode changes nothing.
-    canvas.pen = {HexColor(0xC0C0C0), 1, PenStyle::Solid, MixMode::NotXor};
-    canvas.brush = {kWhite, BrushStyle::Solid};
-    canvas.Rectangle(92, 92, 108, 108);
+    // The swatch's outline does not reach the picked pixel, so it is the same before and after it.
     PickedColor = backBuffer_.GetPixel(99, 99);
     UpdateReadout();
     labels[LabelId::ColorShadeLabel].text = labels[LabelId::ColorLabel].text.View();
+    DrawSwatch(HexColor(0xC0C0C0));
+}
+
+// The picked colour at the centre, in a frame of the given colour.
+void TFormFilter::DrawSwatch(Color frame) {
+    Canvas canvas(backBuffer_);
+    // The outline leaves its interior alone: a white brush in not-xor mode changes nothing.
+    canvas.pen = {frame, 1, PenStyle::Solid, MixMode::NotXor};
+    canvas.brush = {kWhite, BrushStyle::Solid};
+    canvas.Rectangle(92, 92, 108, 108);
     // The swatch fills the inside of the outline, pixels 93 to 106 both ways.
     canvas.brush = {PickedColor, BrushStyle::Solid};
     canvas.pen = {kBlack, 1, PenStyle::None, MixMode::Copy};
     canvas.Rectangle(93, 93, 108, 108);
+}
+
+// Ruler and caliper show only instead of the lens border.
+bool TFormFilter::RulerOrCaliperShown() const {
+    return (PopupMenu1.Checked(MenuId::Ruler1) || PopupMenu1.Checked(MenuId::Caliper1)) &&
+           !PopupMenu1.Checked(MenuId::LensBorder1);
 }
 
 const Bitmap& TFormFilter::CurrentLensPicture() const {
@@ -173,12 +174,8 @@ void TFormFilter::CombineLensPicture() {
 }
 
 void TFormFilter::PlaceLabels(int top) {
-    const bool rulerOrCaliper = (PopupMenu1.Checked(MenuId::Ruler1) || PopupMenu1.Checked(MenuId::Caliper1)) &&
-                                !PopupMenu1.Checked(MenuId::LensBorder1);
-    if (!rulerOrCaliper) {
-        for (LabelId id : kRulerLabels)
-            labels[id].visible = false;
-    }
+    if (!RulerOrCaliperShown())
+        HideMeasureLabels();
     labels[LabelId::ZoomLabel].visible = PopupMenu1.Checked(MenuId::ShowMagn1);
     labels[LabelId::XYLabel].visible = PopupMenu1.Checked(MenuId::Test1);
     labels[LabelId::XYShadeLabel].visible = PopupMenu1.Checked(MenuId::Test1);

@@ -28,6 +28,7 @@ void TFormFilter::FormCreate() {
     smoothSource_.Resize(kMagnifications[1].stretchSize, kMagnifications[1].stretchSize);
     smoothTarget_.Resize(kLensSize, kLensSize);
     decimalSeparator_ = services_.locale.DecimalSeparator();
+    thousandsSeparator_ = services_.locale.ThousandsSeparator();
 
     GetSpecialPaths();
     const std::string programPath = services_.shell.ProgramPath();
@@ -165,6 +166,7 @@ void TFormFilter::WmWindowPosChanged() {
 
 void TFormFilter::SettingsChanged() {
     decimalSeparator_ = services_.locale.DecimalSeparator();
+    thousandsSeparator_ = services_.locale.ThousandsSeparator();
     ReInitAfterPopUp();
 }
 
@@ -174,9 +176,11 @@ void TFormFilter::Timer1Timer() {
     services_.window.Invalidate();
 }
 
-// Written here and once more by FormClose when the window closes, with the same values. Measuring restores
-// the options it switched off before this write; that arrives with measuring itself.
+// Written here and once more by FormClose when the window closes, with the same values.
 void TFormFilter::Close1Click() {
+    // A measurement shown puts back the options it switched off, so that those of before it are stored.
+    if (lens.MeasureShown)
+        ResetAfterMeasuring();
     WriteSettings();
     services_.window.Close();
 }

@@ -12,6 +12,8 @@
 #include "commands/popup_menu.h"
 #include "lens/labels.h"
 #include "lens/lens_state.h"
+#include "measure/measure_mode.h"
+#include "measure/ruler.h"
 #include "platform/services.h"
 #include "raster/bitmap.h"
 #include "raster/smooth_view.h"
@@ -128,6 +130,13 @@ class TFormFilter {
     // empty when the file has no version resource.
     std::string FileVersionText(const std::string& fileName);
 
+    // ---- Measuring: ruler and caliper, measure mode, exposure check
+    void ExpoCheck1Click();
+    // Ends a measurement: puts back the options saved when it began. Does not draw; callers do, or close.
+    void ResetAfterMeasuring();
+    // Hides the twenty ruler numbers R1..R10, V1..V10.
+    void MeasureLabelsOff();
+
     // ---- Small services used by several commands
     static void AddTrailingBackslash(std::string& path);
     void ShellOpen(const std::string& target);
@@ -151,6 +160,8 @@ class TFormFilter {
     bool DoubleBuffered() const { return doubleBuffered_; }
     // The user's decimal separator, as last read.
     const std::string& DecimalSeparator() const { return decimalSeparator_; }
+    // The user's thousands separator, as last read (measure mode groups distances with it).
+    const std::string& ThousandsSeparator() const { return thousandsSeparator_; }
 
   private:
     void GetSpecialPaths();
@@ -161,6 +172,8 @@ class TFormFilter {
     void DrawCornerGuides();
     void DrawCrosshair();
     void DrawColorPicker();
+    void DrawSwatch(Color frame);
+    bool RulerOrCaliperShown() const;
     void CombineLensPicture();
     void PlaceLabels(int top);
     void ApplyReadoutVisibility();
@@ -195,6 +208,18 @@ class TFormFilter {
     void OpenChartPage(MenuId item);
     void ReturnToFront(bool wasInFront);
 
+    // Measuring (lens/measure_*.cpp).
+    void MeasureKeyDown(Modifiers shift);
+    void EndMeasuring();
+    MeasureOptions CurrentMeasureOptions() const;
+    void SetMeasureOptions(const MeasureOptions& options);
+    void DrawRulerAndCaliper();
+    void ShowCaliperSizes(bool shown);
+    void PlaceRulerNumbers(const RulerNumberPlace& place);
+    void DrawMeasureStar();
+    void DrawExposureCheck(int left);
+    void HideMeasureLabels();
+
     Services services_;
     Bitmap backBuffer_;
     bool backBufferCreated_ = false;
@@ -205,6 +230,7 @@ class TFormFilter {
     bool captureHeld_ = false;
     bool doubleBuffered_ = false;
     std::string decimalSeparator_ = ".";
+    std::string thousandsSeparator_ = ",";
     std::array<Bitmap, static_cast<std::size_t>(LensImage::Count)> lensPictures_;
     // Where the control that took the last press lies in the window: (0, 0) for the window itself, the
     // label's corner for a label that passes presses on. A press on another label is ignored.

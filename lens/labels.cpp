@@ -44,6 +44,8 @@ Labels::Labels() {
     set(LabelId::XYLabel, Fixed("XYLabel", 48, 153, 105, 15, HexColor(0x1C2630), "X22 Y67", true));
     set(LabelId::FactorShade, AutoSized("FactorShade", 187, 11, kWhite, TextAlign::Right, "0"));
     set(LabelId::FactorLabel, AutoSized("FactorLabel", 186, 10, HexColor(0xFF0000), TextAlign::Right, "0"));
+    (*this)[LabelId::FactorShade].right = 194;
+    (*this)[LabelId::FactorLabel].right = 193;
     set(LabelId::FactorShade2, AutoSized("FactorShade2", 8, 173, kWhite, TextAlign::Left, "0"));
     set(LabelId::FactorLabel2, AutoSized("FactorLabel2", 7, 172, HexColor(0xFF0000), TextAlign::Left, "0"));
     set(LabelId::PMSLabel1Shade, Fixed("PMSLabel1Shade", 32, 48, 137, 13, HexColor(0x808080), "PMSLabel", true));

@@ -67,6 +67,9 @@ struct Label {
     int top = 0;
     int width = 0;
     int height = 0;
+    // A self-sizing label aligned right grows to the left: its right edge stays here and its left follows
+    // the measured width.
+    int right = 0;
     bool fixedSize = false;
     LabelFont font;
     Color color = kBlack;

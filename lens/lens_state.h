@@ -2,28 +2,20 @@
 
 #include <string>
 
+#include "measure/measure_mode.h"
 #include "raster/colors.h"
 
 namespace pixo {
 
 // The lens window's shared variables. Every handler reads and writes them directly; the options live in the
-// pop-up menu's check marks instead (see PopupMenu).
-struct LensState {
+// pop-up menu's check marks instead (see PopupMenu). The measurement's fields (MarkSet, MeasureActive, ...)
+// come from MeasureState, so that measure mode's state machine can work on them directly.
+struct LensState : MeasureState {
     int Factor = 0;  // magnification index: 0 = 1:1, 1 = 2x, 2 = 3x, 3 = 4x
     int Zoomstep = 0;
     int RulerFactor = 10;
     int CaliperFactorH = 40;
     int CaliperFactorV = 20;
-
-    bool MarkSet = false;
-    bool MeasureActive = false;
-    bool MeasureShown = false;
-    int MarkLeft = 0;
-    int MarkTop = 0;
-    int SavedCrosshair = 0;
-    int SavedShowXY = 0;  // 0 nothing saved, 1 was on, 2 was off
-    int SavedColorPicker = 0;
-    int SavedExpoCheck = 0;
 
     bool CornerSelecting = false;
     int CornerStep = 0;

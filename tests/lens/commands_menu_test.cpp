@@ -17,8 +17,9 @@ TEST(MenuTable, ItemsThatOnlyRedraw) {
                                     MenuId::ShowMagn1,   MenuId::RedImage1,     MenuId::GreenImage1, MenuId::Blueimage1,
                                     MenuId::Ivoryimage1, MenuId::NoBorderPict1, MenuId::HEXColor1,   MenuId::WebSafe1,
                                     MenuId::HEXgrb1,     MenuId::ToCMYK1,       MenuId::RGBtoHSB1,   MenuId::RGBtoLAB1,
-                                    MenuId::RGBtoXYZ1,   MenuId::Crosshair1,    MenuId::ExpoCheck1};
+                                    MenuId::RGBtoXYZ1,   MenuId::Crosshair1};
     EXPECT_EQ(redraw, expected);
+    EXPECT_EQ(TFormFilter::MenuHandlerOf(MenuId::ExpoCheck1), &TFormFilter::ExpoCheck1Click);
 }
 
 }  // namespace

@@ -61,5 +61,29 @@ TEST_F(DrawAllocation, NoDrawAllocatesInAnyModeOrNotation) {
     }
 }
 
+TEST_F(DrawAllocation, NoDrawAllocatesWithRulerCaliperMeasuringOrExposureCheck) {
+    Start();
+    form.PopupMenu1.SetChecked(MenuId::Test1, true);
+    form.PopupMenu1.SetChecked(MenuId::ExpoCheck1, true);
+    form.lens.MeasureActive = true;
+    form.lens.MeasureShown = true;
+    form.lens.MarkSet = true;
+    form.lens.MarkLeft = -5000;  // a distance with thousands separators
+    for (MenuId mode : {MenuId::Ruler1, MenuId::Caliper1}) {
+        form.PopupMenu1.SetChecked(mode, true);
+        for (int factor = 0; factor < 4; ++factor) {
+            form.lens.Factor = factor;
+            form.lens.RulerFactor = factor == 0 ? 2 : 10;  // the finest ruler places all twenty numbers
+            form.DrawTheLoupe();
+            EXPECT_EQ(AllocationsOf([&] {
+                          for (int i = 0; i < 5; ++i)
+                              form.DrawTheLoupe();
+                      }),
+                      0)
+                << "mode " << static_cast<int>(mode) << " factor " << factor;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace pixo
