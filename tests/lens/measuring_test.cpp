@@ -196,6 +196,10 @@ TEST_F(Measuring, CloseWhileMeasuringLeavesTheOptionsOfBefore) {
     EXPECT_TRUE(Checked(MenuId::Crosshair1));
     EXPECT_TRUE(Checked(MenuId::ShowColVal));
     EXPECT_FALSE(Checked(MenuId::Test1));
+    // What is stored is the options of before the measurement.
+    const std::string key = "Software\\Kestrow Software\\Pixoscope";
+    EXPECT_EQ(platform.registry.Get(RegistryRoot::CurrentUser, key, "Crosshair"), 1);
+    EXPECT_EQ(platform.registry.Get(RegistryRoot::CurrentUser, key, "RGB"), 1);
 }
 
 TEST_F(Measuring, CloseWhileInterruptedLeavesTheOptionsAsTheyStand) {
