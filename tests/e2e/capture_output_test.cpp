@@ -239,7 +239,7 @@ TEST_F(BlockedCaptureFolder, SavingShowsTheSystemsReasonWritesNothingAndTheLensG
     wchar_t reason[512] = {};
     FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_ALREADY_EXISTS, 0, reason,
                    512, nullptr);
-    std::wstring expected(reason);
+    std::wstring expected = L"System Error.  Code: " + std::to_wstring(ERROR_ALREADY_EXISTS) + L".\r\n" + reason;
     while (!expected.empty() && (expected.back() == L'\n' || expected.back() == L'\r' || expected.back() == L' '))
         expected.pop_back();
     const std::vector<std::wstring> texts = ChildWindowTexts(box, L"Static");

@@ -55,9 +55,17 @@ TEST(Win32ScreenCaptureTest, CapturesWhatIsOnTheScreenInItsColours) {
         DispatchMessageW(&message);
     GdiFlush();
 
+    // A window manager maps the window in its own time: wait until it shows.
     Win32ScreenCapture capture;
     Bitmap screen;
-    ASSERT_TRUE(capture.Grab(screen));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        ASSERT_TRUE(capture.Grab(screen));
+        if (screen.GetPixel(100, 70) == MakeColor(230, 20, 90))
+            break;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        Sleep(20);
+    }
     EXPECT_EQ(screen.GetPixel(100, 70), MakeColor(230, 20, 90));
     EXPECT_EQ(screen.GetPixel(41, 31), MakeColor(230, 20, 90));
     EXPECT_NE(screen.GetPixel(38, 28), MakeColor(230, 20, 90));
