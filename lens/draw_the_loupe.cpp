@@ -95,7 +95,13 @@ void TFormFilter::DrawFrame() {
         FillLensCorners(canvas, kWhite);
         return;
     }
-    // A plain drawn frame, for systems too slow to combine the lens picture.
+    plainFrame_.Apply(backBuffer_);
+}
+
+void TFormFilter::DrawPlainFrame(Canvas& canvas) {
+    // A plain drawn frame, for systems too slow to combine the lens picture. All of it is drawn in copy mode,
+    // so FormCreate records it once as a stamp that DrawFrame puts down: its 8-pixel ring alone would cost
+    // more than the rest of a draw together.
     FillLensCorners(canvas, HexColor(0x2C2C40));
     canvas.brush.style = BrushStyle::Clear;
     canvas.pen = {HexColor(0x1C2630), 8, PenStyle::Solid, MixMode::Copy};
@@ -153,7 +159,7 @@ void TFormFilter::DrawColorPicker() {
     canvas.Rectangle(93, 93, 108, 108);
 }
 
-const Bitmap& TFormFilter::CurrentLensPicture() const {
+const AndPicture& TFormFilter::CurrentLensPicture() const {
     LensImage which = LensImage::Default;
     if (PopupMenu1.Checked(MenuId::GreenImage1))
         which = LensImage::Green;
@@ -167,9 +173,9 @@ const Bitmap& TFormFilter::CurrentLensPicture() const {
 }
 
 void TFormFilter::CombineLensPicture() {
-    const Bitmap& picture = CurrentLensPicture();
+    const AndPicture& picture = CurrentLensPicture();
     if (!picture.Empty())
-        AndCopy(picture, backBuffer_);
+        picture.AndOnto(backBuffer_);
 }
 
 void TFormFilter::PlaceLabels(int top) {

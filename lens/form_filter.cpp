@@ -9,7 +9,7 @@ namespace pixo {
 TFormFilter::TFormFilter(const Services& services) : services_(services) {}
 
 void TFormFilter::SetLensPicture(LensImage which, Bitmap picture) {
-    lensPictures_[static_cast<std::size_t>(which)] = std::move(picture);
+    lensPictures_[static_cast<std::size_t>(which)] = AndPicture(std::move(picture));
 }
 
 void TFormFilter::FormCreate() {
@@ -26,6 +26,7 @@ void TFormFilter::FormCreate() {
             smoothView_.Prepare(m.stretchSize, kLensSize);
     }
     smoothSource_.Resize(kMagnifications[1].stretchSize, kMagnifications[1].stretchSize);
+    plainFrame_.Record(kLensSize, kLensSize, DrawPlainFrame);
     smoothTarget_.Resize(kLensSize, kLensSize);
     decimalSeparator_ = services_.locale.DecimalSeparator();
 

@@ -12,7 +12,9 @@
 #include "lens/lens_state.h"
 #include "platform/services.h"
 #include "raster/bitmap.h"
+#include "raster/canvas.h"
 #include "raster/smooth_view.h"
+#include "raster/stamp.h"
 
 namespace pixo {
 
@@ -122,6 +124,7 @@ class TFormFilter {
     void GetSpecialPaths();
     void DrawMagnifiedView(int left, int top);
     void DrawFrame();
+    static void DrawPlainFrame(Canvas& canvas);
     void DrawCornerGuides();
     void DrawCrosshair();
     void DrawColorPicker();
@@ -130,7 +133,7 @@ class TFormFilter {
     void ApplyReadoutVisibility();
     void UpdateReadout();
     void StartMessage(const char* text, Color background);
-    const Bitmap& CurrentLensPicture() const;
+    const AndPicture& CurrentLensPicture() const;
     void ZoomIn();
     void ZoomOut();
     void MagnifyTo(int newFactor);
@@ -147,12 +150,13 @@ class TFormFilter {
     bool backBufferCreated_ = false;
     Bitmap screenBitmap_;  // the held capture; serves the view, the smoothed view and saving
     Bitmap smoothSource_;
-    Bitmap smoothTarget_;
     SmoothView smoothView_;
+    Bitmap smoothTarget_;
+    Stamp plainFrame_;  // DrawPlainFrame, recorded at creation
     bool captureHeld_ = false;
     bool doubleBuffered_ = false;
     std::string decimalSeparator_ = ".";
-    std::array<Bitmap, static_cast<std::size_t>(LensImage::Count)> lensPictures_;
+    std::array<AndPicture, static_cast<std::size_t>(LensImage::Count)> lensPictures_;
     // Where the control that took the last press lies in the window: (0, 0) for the window itself, the
     // label's corner for a label that passes presses on. A press on another label is ignored.
     int pressOffsetX_ = 0;

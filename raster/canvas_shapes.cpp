@@ -178,18 +178,22 @@ void DrawPolygon(Canvas& canvas, std::span<const int> values) {
 }
 
 void FillLensCorners(Canvas& canvas, Color color) {
-    // The square as a region XOR the circle's elliptic region.
+    // The square as a region XOR the circle's elliptic region: each row of the square less the circle's span
+    // on it, which lies inside the square.
     raster::EllipticRegion circle;
     circle.Build(15, 15, 185, 185);
-    FillRows(canvas.Target(), 0, 200, ToPixel(color), MixMode::Copy, [&circle](RowMask& mask, int y) {
-        mask.Add(0, 200);
+    Bitmap& bitmap = canvas.Target();
+    const Pixel pixel = ToPixel(color);
+    for (int y = 0; y < std::min(200, bitmap.Height()); ++y) {
         int x0 = 0;
         int x1 = 0;
         if (circle.Row(y, x0, x1)) {
-            mask.FlipFrom(x0);
-            mask.FlipFrom(x1);
+            raster::MixSpan(bitmap, y, 0, x0, pixel, MixMode::Copy);
+            raster::MixSpan(bitmap, y, x1, 200, pixel, MixMode::Copy);
+        } else {
+            raster::MixSpan(bitmap, y, 0, 200, pixel, MixMode::Copy);
         }
-    });
+    }
     canvas.brush = Brush{kWhite, BrushStyle::Solid};
 }
 
