@@ -3,7 +3,9 @@
 // alone (the enlargement and the smoothed view). scripts/bench.sh runs them beside their peers.
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "commands/magnification.h"
 #include "fakes/fake_platform.h"
@@ -118,8 +120,9 @@ void Enlarge(benchmark::State& state, int factor) {
     }
 }
 
-// The smoothed view's resampling of the source square onto 200 x 200, the work Pillow's resize does.
-void SmoothResample(benchmark::State& state, int factor) {
+// The smoothed view's resampling of the source square onto 200 x 200, the work Pillow's resize does: by the
+// fastest path, or by the one given.
+void SmoothResample(benchmark::State& state, int factor, std::optional<SmoothPath> path) {
     const int size = kMagnifications[factor].stretchSize;
     Bitmap source(size, size);
     std::uint32_t seed = 1;
@@ -131,12 +134,23 @@ void SmoothResample(benchmark::State& state, int factor) {
     }
     Bitmap target(TFormFilter::kLensSize, TFormFilter::kLensSize);
     SmoothView view;
+    if (path) {
+        view.UsePath(*path);
+        if (view.Path() != *path) {
+            state.SkipWithError("this processor lacks the instructions");
+            return;
+        }
+    }
     view.Prepare(size, TFormFilter::kLensSize);
     for (auto _ : state) {
         view.Resample(source, target);
         benchmark::DoNotOptimize(target.Data());
     }
 }
+
+const std::pair<SmoothPath, const char*> kSmoothPaths[] = {{SmoothPath::Plain, "plain"},
+                                                           {SmoothPath::Sse2, "sse2"},
+                                                           {SmoothPath::Avx2, "avx2"}};
 
 const bool kRegistered = [] {
     for (const Magnification& m : kMagnifications) {
@@ -147,9 +161,14 @@ const bool kRegistered = [] {
         }
         benchmark::RegisterBenchmark(("Enlarge/" + zoom).c_str(),
                                      [&m](benchmark::State& state) { Enlarge(state, m.factor); });
-        if (m.factor > 0) {
-            benchmark::RegisterBenchmark(("SmoothResample/" + zoom).c_str(),
-                                         [&m](benchmark::State& state) { SmoothResample(state, m.factor); });
+        if (m.factor == 0)
+            continue;
+        benchmark::RegisterBenchmark(("SmoothResample/" + zoom).c_str(),
+                                     [&m](benchmark::State& state) { SmoothResample(state, m.factor, std::nullopt); });
+        for (const auto& [path, name] : kSmoothPaths) {
+            benchmark::RegisterBenchmark(
+                ("SmoothResample/" + zoom + "/" + name).c_str(),
+                [&m, path = path](benchmark::State& state) { SmoothResample(state, m.factor, path); });
         }
     }
     return true;

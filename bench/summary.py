@@ -51,6 +51,8 @@ ROWS = [
       for i, zoom in enumerate(ZOOMS) if i > 0],
     *[Ratio(f"  resampling {zoom} / Pillow Lanczos", f"SmoothResample/{zoom}", f"pillow_lanczos/{zoom}")
       for zoom in ZOOMS[1:]],
+    *[Figure(f"  resampling {zoom}, {path} passes", f"SmoothResample/{zoom}/{path}")
+      for zoom in ZOOMS[1:] for path in ["plain", "sse2", "avx2"]],
     "DrawTheLoupe in each lens mode, with picker, exposure check and measuring star on",
     *[Figure(f"  {mode} {zoom}", f"DrawTheLoupe/{mode}/{zoom}", 25 if mode == "plain_frame" else 20)
       for mode in MODES for zoom in ZOOMS],

@@ -67,9 +67,9 @@ void TFormFilter::DrawMagnifiedView(int left, int top) {
     } else if (!lens.SmoothViewHeld) {
         StretchCopy(screenBitmap_, sx, sy, m->stretchSize, m->stretchSize, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
     } else {
+        // Resampled straight into the picture: a separate 200 x 200 target would only be copied over it.
         CopyRegion(screenBitmap_, smoothSource_, sx, sy, m->stretchSize, m->stretchSize);
-        smoothView_.Resample(smoothSource_, smoothTarget_);
-        CopyRect(smoothTarget_, 0, 0, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
+        smoothView_.Resample(smoothSource_, backBuffer_);
     }
     if (m->factor > 0) {
         // The ruler and caliper never measure past the view.

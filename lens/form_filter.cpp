@@ -27,7 +27,6 @@ void TFormFilter::FormCreate() {
     }
     smoothSource_.Resize(kMagnifications[1].stretchSize, kMagnifications[1].stretchSize);
     plainFrame_.Record(kLensSize, kLensSize, DrawPlainFrame);
-    smoothTarget_.Resize(kLensSize, kLensSize);
     decimalSeparator_ = services_.locale.DecimalSeparator();
 
     GetSpecialPaths();

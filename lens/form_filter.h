@@ -151,7 +151,6 @@ class TFormFilter {
     Bitmap screenBitmap_;  // the held capture; serves the view, the smoothed view and saving
     Bitmap smoothSource_;
     SmoothView smoothView_;
-    Bitmap smoothTarget_;
     Stamp plainFrame_;  // DrawPlainFrame, recorded at creation
     bool captureHeld_ = false;
     bool doubleBuffered_ = false;

@@ -49,7 +49,6 @@ TEST_F(DrawAllocation, NoDrawAllocatesInAnyModeOrNotation) {
             if (notation != MenuId::None)
                 form.PopupMenu1.SetChecked(notation, true);
             form.lens.Factor = factor;
-            form.lens.SmoothViewHeld = factor == 2;
             form.DrawTheLoupe();  // the first draw in a mode may size what it reuses
             EXPECT_EQ(AllocationsOf([&] {
                           for (int i = 0; i < 5; ++i)
@@ -57,6 +56,42 @@ TEST_F(DrawAllocation, NoDrawAllocatesInAnyModeOrNotation) {
                       }),
                       0)
                 << "factor " << factor << " notation " << static_cast<int>(notation);
+        }
+    }
+}
+
+TEST_F(DrawAllocation, NoDrawAllocatesInAnyLensModeNotEvenTheFirst) {
+    Start();
+    struct LensMode {
+        bool border;
+        bool plainFrame;
+        MenuId measuring;
+    };
+    const LensMode modes[] = {{true, false, MenuId::None},
+                              {true, true, MenuId::None},
+                              {false, false, MenuId::Ruler1},
+                              {false, false, MenuId::Caliper1},
+                              {false, false, MenuId::None}};
+    PopupMenu& menu = form.PopupMenu1;
+    for (MenuId option : {MenuId::ExpoCheck1, MenuId::Showblack1, MenuId::ShowMagn1, MenuId::Test1})
+        menu.SetChecked(option, true);
+    form.lens.MarkSet = true;
+    form.lens.MeasureShown = true;
+    for (const LensMode& mode : modes) {
+        menu.SetChecked(MenuId::LensBorder1, mode.border);
+        menu.SetChecked(MenuId::NoBorderPict1, mode.plainFrame);
+        menu.SetChecked(MenuId::Ruler1, mode.measuring == MenuId::Ruler1);
+        menu.SetChecked(MenuId::Caliper1, mode.measuring == MenuId::Caliper1);
+        for (int factor = 0; factor < 4; ++factor) {
+            for (bool smooth : {false, true}) {
+                for (bool corners : {false, true}) {
+                    form.lens.Factor = factor;
+                    form.lens.SmoothViewHeld = smooth;
+                    form.lens.CornerSelecting = corners;
+                    EXPECT_EQ(AllocationsOf([&] { form.DrawTheLoupe(); }), 0)
+                        << "mode " << (&mode - modes) << " factor " << factor << " smooth " << smooth;
+                }
+            }
         }
     }
 }
