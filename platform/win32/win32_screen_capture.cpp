@@ -10,13 +10,15 @@ ScreenSize Win32ScreenCapture::PrimaryScreenSize() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-bool Win32ScreenCapture::EnsureSection(HDC screenDc, ScreenSize size) {
-    if (section_ && sectionSize_.width == size.width && sectionSize_.height == size.height)
-        return true;
-    section_.Reset();
-    bits_ = nullptr;
-    sectionSize_ = {};
+namespace {
 
+// A 32-bit top-down DIB section of the given size and where its pixels are.
+struct Section {
+    GdiBitmap bitmap;
+    void* bits = nullptr;
+};
+
+Section MakeSection(HDC screenDc, ScreenSize size) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = size.width;
@@ -24,15 +26,12 @@ bool Win32ScreenCapture::EnsureSection(HDC screenDc, ScreenSize size) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    GdiBitmap section(CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section || bits == nullptr)
-        return false;
-    section_ = std::move(section);
-    bits_ = bits;
-    sectionSize_ = size;
-    return true;
+    Section section;
+    section.bitmap = GdiBitmap(CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &section.bits, nullptr, 0));
+    return section;
 }
+
+}  // namespace
 
 bool Win32ScreenCapture::Grab(Bitmap& into) {
     const ScreenSize size = PrimaryScreenSize();
@@ -41,13 +40,16 @@ bool Win32ScreenCapture::Grab(Bitmap& into) {
 
     const HWND desktop = GetDesktopWindow();
     const WindowDc screenDc(desktop);
-    if (!screenDc || !EnsureSection(screenDc.Get(), size))
+    if (!screenDc)
+        return false;
+    const Section section = MakeSection(screenDc.Get(), size);
+    if (!section.bitmap || section.bits == nullptr)
         return false;
     {
         const MemoryDc memoryDc(CreateCompatibleDC(screenDc.Get()));
         if (!memoryDc)
             return false;
-        const SelectedObject selected(memoryDc.Get(), section_.Get());
+        const SelectedObject selected(memoryDc.Get(), section.bitmap.Get());
         if (!selected.Valid())
             return false;
         // CAPTUREBLT takes layered windows along, which the user sees on the screen as well.
@@ -58,7 +60,7 @@ bool Win32ScreenCapture::Grab(Bitmap& into) {
 
     if (into.Width() != size.width || into.Height() != size.height)
         into.Resize(size.width, size.height);
-    const auto* source = static_cast<const Pixel*>(bits_);
+    const auto* source = static_cast<const Pixel*>(section.bits);
     Pixel* target = into.Data();
     const std::size_t count = static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height);
     // The top byte of a BI_RGB pixel is unspecified; Bitmap keeps it zero.
