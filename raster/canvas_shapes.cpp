@@ -140,10 +140,14 @@ void Canvas::Ellipse(int left, int top, int right, int bottom) {
         Rectangle(left, top, right, bottom);
         return;
     }
+    // The interior is only worked out for a fill; an ellipse too tall for it is not drawn at all.
+    const bool fill = HasBrush(brush);
     raster::EllipsePath path;
     raster::EllipticRegion inside;
-    if (!path.Build(left, top, right, bottom) || !inside.Build(left, top, right + 1, bottom + 1))
+    if (bottom - top > raster::EllipticRegion::kMaxHeight || !path.Build(left, top, right, bottom))
         return;
+    if (fill)
+        inside.Build(left, top, right + 1, bottom + 1);
     auto at = [&path](int i) { return path.At(i); };
     auto interior = [&inside](RowMask& mask, int y) {
         int x0 = 0;
@@ -153,7 +157,6 @@ void Canvas::Ellipse(int left, int top, int right, int bottom) {
     };
     const Pixel penPixel = ToPixel(pen.color);
     const Pixel brushPixel = ToPixel(brush.color);
-    const bool fill = HasBrush(brush);
     if (IsWide(pen)) {
         const raster::WidePen widePen(pen.width);
         raster::StrokeWide(target_, widePen, penPixel, pen.mode, path.Size(), at, true, fill, brushPixel, interior);
