@@ -22,6 +22,11 @@ typename Isa::F Quotient(typename Isa::F sum, typename Isa::F inverse) {
     return Isa::Min(Isa::Max(t, Isa::Set1(0.0f)), Isa::Set1(255.0f));
 }
 
+#if defined(_MSC_VER)
+#pragma warning(push)
+#pragma warning(disable : 4324)  // Taps is padded to align its vector members, as it should be
+#endif
+
 // The taps of one target index of an axis: the input rows they read and their weights, for all lanes.
 template <class Isa>
 struct Taps {
@@ -44,6 +49,10 @@ struct Taps {
         return Quotient<Isa>(sum, inverse);
     }
 };
+
+#if defined(_MSC_VER)
+#pragma warning(pop)
+#endif
 
 template <class Isa>
 void StoreChannels(float* to, int planeStride, typename Isa::I pixels) {
