@@ -13,10 +13,7 @@ export PIXO_SCREEN="${PIXO_SCREEN:-3840x2160x24}"
 unset DISPLAY
 pixo_ensure_display
 "$PIXO_ROOT/scripts/wine-run" "$PIXO_ROOT/build/windows/app/pixoscope.exe" >/dev/null 2>&1 &
-for _ in $(seq 1 120); do
-    xwininfo -root -tree 2>/dev/null | grep -q '"Pixoscope"' && break
-    sleep 0.5
-done
+pixo_wait_for_lens || true
 sleep 3
 
 # The program's own process: the one on this display that runs pixoscope.exe.
