@@ -78,5 +78,21 @@ void GreyTextOfGreys(benchmark::State& state) {
 }
 BENCHMARK(GreyTextOfGreys);
 
+// Every readout text of one draw in the costliest notation: the readout, the Pantone key and lookup and the
+// grey text.
+void ReadoutsOfOneDraw(benchmark::State& state) {
+    std::uint32_t seed = 1;
+    for (auto _ : state) {
+        const Color c = NextColor(seed);
+        const Text readout = ReadoutText(Notation::Lab, c, ".");
+        const Text key = HtmlHexText(c);
+        const Text grey = GreyText(c, true);
+        benchmark::DoNotOptimize(readout);
+        benchmark::DoNotOptimize(PmsName(key));
+        benchmark::DoNotOptimize(grey);
+    }
+}
+BENCHMARK(ReadoutsOfOneDraw);
+
 }  // namespace
 }  // namespace pixo

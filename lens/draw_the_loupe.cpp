@@ -58,9 +58,9 @@ void TFormFilter::DrawMagnifiedView(int left, int top) {
     } else if (!lens.SmoothViewHeld) {
         StretchCopy(screenBitmap_, sx, sy, m->stretchSize, m->stretchSize, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
     } else {
+        // Resampled straight into the picture: a separate 200 x 200 target would only be copied over it.
         CopyRegion(screenBitmap_, smoothSource_, sx, sy, m->stretchSize, m->stretchSize);
-        smoothView_.Resample(smoothSource_, smoothTarget_);
-        CopyRect(smoothTarget_, 0, 0, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
+        smoothView_.Resample(smoothSource_, backBuffer_);
     }
     // The ruler and caliper never measure past the view.
     lens.RulerFactor = ClampedRulerFactor(lens.RulerFactor, m->factor);
@@ -84,7 +84,13 @@ void TFormFilter::DrawFrame() {
         FillLensCorners(canvas, kWhite);
         return;
     }
-    // A plain drawn frame, for systems too slow to combine the lens picture.
+    plainFrame_.Apply(backBuffer_);
+}
+
+void TFormFilter::DrawPlainFrame(Canvas& canvas) {
+    // A plain drawn frame, for systems too slow to combine the lens picture. All of it is drawn in copy mode,
+    // so FormCreate records it once as a stamp that DrawFrame puts down: its 8-pixel ring alone would cost
+    // more than the rest of a draw together.
     FillLensCorners(canvas, HexColor(0x2C2C40));
     canvas.brush.style = BrushStyle::Clear;
     canvas.pen = {HexColor(0x1C2630), 8, PenStyle::Solid, MixMode::Copy};
@@ -154,7 +160,7 @@ bool TFormFilter::RulerOrCaliperShown() const {
            !PopupMenu1.Checked(MenuId::LensBorder1);
 }
 
-const Bitmap& TFormFilter::CurrentLensPicture() const {
+const AndPicture& TFormFilter::CurrentLensPicture() const {
     LensImage which = LensImage::Default;
     if (PopupMenu1.Checked(MenuId::GreenImage1))
         which = LensImage::Green;
@@ -168,9 +174,9 @@ const Bitmap& TFormFilter::CurrentLensPicture() const {
 }
 
 void TFormFilter::CombineLensPicture() {
-    const Bitmap& picture = CurrentLensPicture();
+    const AndPicture& picture = CurrentLensPicture();
     if (!picture.Empty())
-        AndCopy(picture, backBuffer_);
+        picture.AndOnto(backBuffer_);
 }
 
 void TFormFilter::PlaceLabels(int top) {

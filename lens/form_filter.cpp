@@ -9,7 +9,7 @@ namespace pixo {
 TFormFilter::TFormFilter(const Services& services) : services_(services) {}
 
 void TFormFilter::SetLensPicture(LensImage which, Bitmap picture) {
-    lensPictures_[static_cast<std::size_t>(which)] = std::move(picture);
+    lensPictures_[static_cast<std::size_t>(which)] = AndPicture(std::move(picture));
 }
 
 void TFormFilter::FormCreate() {
@@ -26,7 +26,7 @@ void TFormFilter::FormCreate() {
             smoothView_.Prepare(m.stretchSize, kLensSize);
     }
     smoothSource_.Resize(kMagnifications[1].stretchSize, kMagnifications[1].stretchSize);
-    smoothTarget_.Resize(kLensSize, kLensSize);
+    plainFrame_.Record(kLensSize, kLensSize, DrawPlainFrame);
     decimalSeparator_ = services_.locale.DecimalSeparator();
     thousandsSeparator_ = services_.locale.ThousandsSeparator();
 

@@ -16,7 +16,9 @@
 #include "measure/ruler.h"
 #include "platform/services.h"
 #include "raster/bitmap.h"
+#include "raster/canvas.h"
 #include "raster/smooth_view.h"
+#include "raster/stamp.h"
 #include "settings/settings_table.h"
 
 namespace pixo {
@@ -169,6 +171,7 @@ class TFormFilter {
     void HideBeforeGrab();
     void DrawMagnifiedView(int left, int top);
     void DrawFrame();
+    static void DrawPlainFrame(Canvas& canvas);
     void DrawCornerGuides();
     void DrawCrosshair();
     void DrawColorPicker();
@@ -189,7 +192,7 @@ class TFormFilter {
     Failure WriteCaptureFile(CaptureKind kind, const Bitmap& bitmap);
     Failure PutOnClipboard(const Bitmap& bitmap);
     void EndRegionSave();
-    const Bitmap& CurrentLensPicture() const;
+    const AndPicture& CurrentLensPicture() const;
     void ZoomIn();
     void ZoomOut();
     void MagnifyTo(int newFactor);
@@ -225,13 +228,13 @@ class TFormFilter {
     bool backBufferCreated_ = false;
     Bitmap screenBitmap_;  // the held capture; serves the view, the smoothed view and saving
     Bitmap smoothSource_;
-    Bitmap smoothTarget_;
     SmoothView smoothView_;
+    Stamp plainFrame_;  // DrawPlainFrame, recorded at creation
     bool captureHeld_ = false;
     bool doubleBuffered_ = false;
     std::string decimalSeparator_ = ".";
     std::string thousandsSeparator_ = ",";
-    std::array<Bitmap, static_cast<std::size_t>(LensImage::Count)> lensPictures_;
+    std::array<AndPicture, static_cast<std::size_t>(LensImage::Count)> lensPictures_;
     // Where the control that took the last press lies in the window: (0, 0) for the window itself, the
     // label's corner for a label that passes presses on. A press on another label is ignored.
     int pressOffsetX_ = 0;

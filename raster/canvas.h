@@ -99,6 +99,28 @@ void CopyRect(const Bitmap& source, int sx, int sy, Bitmap& target, int tx, int 
 // Each target pixel becomes its value AND the source pixel at the same position (over the smaller size).
 void AndCopy(const Bitmap& source, Bitmap& target);
 
+// A picture that is ANDed over others, as the lens pictures are over the loupe. ANDing white changes no pixel
+// (the top byte of a pixel is always 0), so the longest run of white pixels of each row, found once here, is
+// skipped: in the lens pictures that is the aperture, more than half of the picture.
+class AndPicture {
+  public:
+    AndPicture() = default;
+    explicit AndPicture(Bitmap picture);
+
+    bool Empty() const { return picture_.Empty(); }
+    const Bitmap& Picture() const { return picture_; }
+    // What AndCopy(Picture(), target) does.
+    void AndOnto(Bitmap& target) const;
+
+  private:
+    struct WhiteRun {
+        int first = 0;
+        int last = 0;  // exclusive
+    };
+    Bitmap picture_;
+    std::vector<WhiteRun> white_;  // one per row
+};
+
 // Sizes the target to w x h and copies that rectangle of the source into it (black outside the source).
 void CopyRegion(const Bitmap& source, Bitmap& target, int x, int y, int w, int h);
 

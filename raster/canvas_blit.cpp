@@ -1,7 +1,10 @@
 // Copies between bitmaps with the platform's pixel placement.
 #include <algorithm>
+#include <cstddef>
+#include <utility>
 
 #include "raster/canvas.h"
+#include "raster/simd.h"
 
 namespace pixo {
 
@@ -71,6 +74,100 @@ void CopyRow(const Bitmap& source, int sx, int sourceY, Pixel* line, int tx, int
     std::fill(to + (insideLast - first), to + (last - first), outside);
 }
 
+// A run of consecutive source columns that each fill `repeat` consecutive target columns: the columns of an
+// enlargement fall into a few such runs (at 3x: runs of 3 broken by two columns of 4).
+struct ColumnRun {
+    int sourceFirst = 0;
+    int sourceCount = 0;
+    int targetFirst = 0;
+    int repeat = 0;
+};
+constexpr int kMaxColumnRuns = 64;
+
+// Writes each of `count` source pixels `repeat` times. Repeats of 1 to 4, those of every magnification of
+// the loupe, shuffle four pixels at a time.
+void RepeatPixels(const Pixel* from, int count, int repeat, Pixel* to) {
+    int i = 0;
+#if PIXO_SSE2
+    auto* out = reinterpret_cast<__m128i*>(to);
+    switch (repeat) {
+        case 1:
+            std::copy(from, from + count, to);
+            return;
+        case 2:
+            for (; i + 4 <= count; i += 4, out += 2) {
+                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+                _mm_storeu_si128(out, _mm_unpacklo_epi32(v, v));
+                _mm_storeu_si128(out + 1, _mm_unpackhi_epi32(v, v));
+            }
+            break;
+        case 3:
+            for (; i + 4 <= count; i += 4, out += 3) {
+                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+                _mm_storeu_si128(out, _mm_shuffle_epi32(v, _MM_SHUFFLE(1, 0, 0, 0)));
+                _mm_storeu_si128(out + 1, _mm_shuffle_epi32(v, _MM_SHUFFLE(2, 2, 1, 1)));
+                _mm_storeu_si128(out + 2, _mm_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 3, 2)));
+            }
+            break;
+        case 4:
+            for (; i + 4 <= count; i += 4, out += 4) {
+                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+                _mm_storeu_si128(out, _mm_shuffle_epi32(v, _MM_SHUFFLE(0, 0, 0, 0)));
+                _mm_storeu_si128(out + 1, _mm_shuffle_epi32(v, _MM_SHUFFLE(1, 1, 1, 1)));
+                _mm_storeu_si128(out + 2, _mm_shuffle_epi32(v, _MM_SHUFFLE(2, 2, 2, 2)));
+                _mm_storeu_si128(out + 3, _mm_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 3, 3)));
+            }
+            break;
+        default:
+            break;
+    }
+#endif
+    for (; i < count; ++i)
+        std::fill_n(to + static_cast<std::ptrdiff_t>(i) * repeat, repeat, from[i]);
+}
+
+// Groups the columns [first, last) of the table into runs. False when a column is unmapped, a source column
+// lies outside the source, or there are too many runs: then the table is walked pixel by pixel.
+bool FindColumnRuns(const int* sourceColumnOf, int first, int last, int sourceWidth, ColumnRun* runs, int& runCount) {
+    runCount = 0;
+    int column = first;
+    while (column < last) {
+        const int s = sourceColumnOf[column];
+        if (s == kUnmapped || s < 0 || s >= sourceWidth)
+            return false;
+        int end = column + 1;
+        while (end < last && sourceColumnOf[end] == s)
+            ++end;
+        const int repeat = end - column;
+        ColumnRun* run = runCount > 0 ? &runs[runCount - 1] : nullptr;
+        if (run != nullptr && run->repeat == repeat && run->sourceFirst + run->sourceCount == s) {
+            ++run->sourceCount;
+        } else {
+            if (runCount == kMaxColumnRuns)
+                return false;
+            runs[runCount++] = ColumnRun{s, 1, column, repeat};
+        }
+        column = end;
+    }
+    return true;
+}
+
+// to[x] &= from[x] for x in [first, last); the two rows do not overlap.
+void AndRow(const Pixel* from, Pixel* to, int first, int last) {
+    int x = first;
+#if PIXO_SSE2
+    for (; x + 4 <= last; x += 4) {
+        auto* out = reinterpret_cast<__m128i*>(to + x);
+        const __m128i mask = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + x));
+        _mm_storeu_si128(out, _mm_and_si128(_mm_loadu_si128(out), mask));
+    }
+#endif
+    for (; x < last; ++x)
+        to[x] &= from[x];
+}
+
+constexpr Pixel kRgb = 0xFFFFFF;
+
 }  // namespace
 
 void StretchCopy(const Bitmap& source,
@@ -113,21 +210,46 @@ void StretchCopy(const Bitmap& source,
     MapAxis(sw, tw, false, [&](int column, int sourceColumn) { sourceColumnOf[column] = sx + sourceColumn; });
     const int firstColumn = std::max(0, -tx);
     const int lastColumn = std::min(tw, target.Width() - tx);
+    if (firstColumn >= lastColumn)
+        return;
     const unsigned sourceWidth = static_cast<unsigned>(source.Width());
+    ColumnRun runs[kMaxColumnRuns];
+    int runCount = 0;
+    const bool byRuns = FindColumnRuns(sourceColumnOf, firstColumn, lastColumn, source.Width(), runs, runCount);
+    const bool allMapped =
+        std::find(sourceColumnOf + firstColumn, sourceColumnOf + lastColumn, kUnmapped) == sourceColumnOf + lastColumn;
+    // A row that shows the same source row as the row drawn before it is a copy of that row.
+    int previousY = -1;
+    int previousSourceY = 0;
     MapAxis(sh, th, true, [&](int row, int sourceRow) {
         const int y = ty + row;
         if (y < 0 || y >= target.Height())
             return;
-        Pixel* line = target.Row(y);
+        Pixel* line = target.Row(y) + tx;
         const int sourceY = sy + sourceRow;
-        const bool rowInside = sourceY >= 0 && sourceY < source.Height();
-        const Pixel* from = rowInside ? source.Row(sourceY) : nullptr;
-        for (int column = firstColumn; column < lastColumn; ++column) {
-            const int s = sourceColumnOf[column];
-            if (s == kUnmapped)
-                continue;
-            line[tx + column] = rowInside && static_cast<unsigned>(s) < sourceWidth ? from[s] : outsidePixel;
+        if (allMapped && previousY >= 0 && sourceY == previousSourceY) {
+            const Pixel* above = target.Row(previousY) + tx;
+            std::copy(above + firstColumn, above + lastColumn, line + firstColumn);
+        } else if (sourceY < 0 || sourceY >= source.Height()) {
+            for (int column = firstColumn; column < lastColumn; ++column) {
+                if (sourceColumnOf[column] != kUnmapped)
+                    line[column] = outsidePixel;
+            }
+        } else if (byRuns) {
+            const Pixel* from = source.Row(sourceY);
+            for (int i = 0; i < runCount; ++i)
+                RepeatPixels(from + runs[i].sourceFirst, runs[i].sourceCount, runs[i].repeat,
+                             line + runs[i].targetFirst);
+        } else {
+            const Pixel* from = source.Row(sourceY);
+            for (int column = firstColumn; column < lastColumn; ++column) {
+                const int s = sourceColumnOf[column];
+                if (s != kUnmapped)
+                    line[column] = static_cast<unsigned>(s) < sourceWidth ? from[s] : outsidePixel;
+            }
         }
+        previousY = y;
+        previousSourceY = sourceY;
     });
 }
 
@@ -144,11 +266,39 @@ void CopyRect(const Bitmap& source, int sx, int sy, Bitmap& target, int tx, int 
 void AndCopy(const Bitmap& source, Bitmap& target) {
     const int w = std::min(source.Width(), target.Width());
     const int h = std::min(source.Height(), target.Height());
+    for (int y = 0; y < h; ++y)
+        AndRow(source.Row(y), target.Row(y), 0, w);
+}
+
+AndPicture::AndPicture(Bitmap picture) : picture_(std::move(picture)) {
+    white_.resize(static_cast<std::size_t>(picture_.Height()));
+    for (int y = 0; y < picture_.Height(); ++y) {
+        const Pixel* row = picture_.Row(y);
+        WhiteRun& longest = white_[static_cast<std::size_t>(y)];
+        int x = 0;
+        while (x < picture_.Width()) {
+            if ((row[x] & kRgb) != kRgb) {
+                ++x;
+                continue;
+            }
+            const int first = x;
+            while (x < picture_.Width() && (row[x] & kRgb) == kRgb)
+                ++x;
+            if (x - first > longest.last - longest.first)
+                longest = WhiteRun{first, x};
+        }
+    }
+}
+
+void AndPicture::AndOnto(Bitmap& target) const {
+    const int w = std::min(picture_.Width(), target.Width());
+    const int h = std::min(picture_.Height(), target.Height());
     for (int y = 0; y < h; ++y) {
-        const Pixel* from = source.Row(y);
-        Pixel* to = target.Row(y);
-        for (int x = 0; x < w; ++x)
-            to[x] &= from[x];
+        const WhiteRun& white = white_[static_cast<std::size_t>(y)];
+        const int first = std::min(white.first, w);
+        const int last = std::clamp(white.last, first, w);
+        AndRow(picture_.Row(y), target.Row(y), 0, first);
+        AndRow(picture_.Row(y), target.Row(y), last, w);
     }
 }
 

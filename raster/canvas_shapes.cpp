@@ -140,10 +140,14 @@ void Canvas::Ellipse(int left, int top, int right, int bottom) {
         Rectangle(left, top, right, bottom);
         return;
     }
+    // The interior is only worked out for a fill; an ellipse too tall for it is not drawn at all.
+    const bool fill = HasBrush(brush);
     raster::EllipsePath path;
     raster::EllipticRegion inside;
-    if (!path.Build(left, top, right, bottom) || !inside.Build(left, top, right + 1, bottom + 1))
+    if (bottom - top > raster::EllipticRegion::kMaxHeight || !path.Build(left, top, right, bottom))
         return;
+    if (fill)
+        inside.Build(left, top, right + 1, bottom + 1);
     auto at = [&path](int i) { return path.At(i); };
     auto interior = [&inside](RowMask& mask, int y) {
         int x0 = 0;
@@ -153,7 +157,6 @@ void Canvas::Ellipse(int left, int top, int right, int bottom) {
     };
     const Pixel penPixel = ToPixel(pen.color);
     const Pixel brushPixel = ToPixel(brush.color);
-    const bool fill = HasBrush(brush);
     if (IsWide(pen)) {
         const raster::WidePen widePen(pen.width);
         raster::StrokeWide(target_, widePen, penPixel, pen.mode, path.Size(), at, true, fill, brushPixel, interior);
@@ -178,18 +181,22 @@ void DrawPolygon(Canvas& canvas, std::span<const int> values) {
 }
 
 void FillLensCorners(Canvas& canvas, Color color) {
-    // The square as a region XOR the circle's elliptic region.
+    // The square as a region XOR the circle's elliptic region: each row of the square less the circle's span
+    // on it, which lies inside the square.
     raster::EllipticRegion circle;
     circle.Build(15, 15, 185, 185);
-    FillRows(canvas.Target(), 0, 200, ToPixel(color), MixMode::Copy, [&circle](RowMask& mask, int y) {
-        mask.Add(0, 200);
+    Bitmap& bitmap = canvas.Target();
+    const Pixel pixel = ToPixel(color);
+    for (int y = 0; y < std::min(200, bitmap.Height()); ++y) {
         int x0 = 0;
         int x1 = 0;
         if (circle.Row(y, x0, x1)) {
-            mask.FlipFrom(x0);
-            mask.FlipFrom(x1);
+            raster::MixSpan(bitmap, y, 0, x0, pixel, MixMode::Copy);
+            raster::MixSpan(bitmap, y, x1, 200, pixel, MixMode::Copy);
+        } else {
+            raster::MixSpan(bitmap, y, 0, 200, pixel, MixMode::Copy);
         }
-    });
+    }
     canvas.brush = Brush{kWhite, BrushStyle::Solid};
 }
 

@@ -11,9 +11,28 @@ void MixSpan(Bitmap& bitmap, int y, int x0, int x1, Pixel pen, MixMode mode) {
         return;
     x0 = std::max(x0, 0);
     x1 = std::min(x1, bitmap.Width());
+    if (x0 >= x1)
+        return;
     Pixel* row = bitmap.Row(y);
-    for (int x = x0; x < x1; ++x)
-        row[x] = Mix(row[x], pen, mode);
+    // One plain loop per mode, which the compiler vectorises.
+    switch (mode) {
+        case MixMode::Copy:
+            std::fill(row + x0, row + x1, pen & kRgbMask);
+            return;
+        case MixMode::NotXor: {
+            // ~(pen ^ p) is (~pen) ^ p. A white pen changes nothing, as the top byte of a pixel is always 0.
+            const Pixel inverse = ~pen & kRgbMask;
+            if (inverse == 0)
+                return;
+            for (int x = x0; x < x1; ++x)
+                row[x] = (row[x] ^ inverse) & kRgbMask;
+            return;
+        }
+        case MixMode::NotMask:
+            for (int x = x0; x < x1; ++x)
+                row[x] = ~(row[x] & pen) & kRgbMask;
+            return;
+    }
 }
 
 namespace {
@@ -219,7 +238,7 @@ bool EllipsePath::Build(int left, int top, int right, int bottom) {
     while (px >= width / 2) {
         if (count_ == kMaxQuadrant)
             return false;
-        quadrant_[static_cast<std::size_t>(count_++)] = Point{left + px, top + height - 1 - py};
+        quadrant_[static_cast<std::size_t>(count_++)] = QuadrantPoint{left + px, top + height - 1 - py};
         const EllipseWalk::Step step = walk.Next();
         if (step.column)
             --px;
@@ -233,9 +252,11 @@ bool EllipsePath::Build(int left, int top, int right, int bottom) {
 }
 
 Point EllipsePath::HalfAt(int index) const {
-    if (index < count_)
-        return quadrant_[static_cast<std::size_t>(index)];
-    const Point p = quadrant_[static_cast<std::size_t>(half_ - 1 - index)];
+    if (index < count_) {
+        const QuadrantPoint& p = quadrant_[static_cast<std::size_t>(index)];
+        return Point{p.x, p.y};
+    }
+    const QuadrantPoint& p = quadrant_[static_cast<std::size_t>(half_ - 1 - index)];
     return Point{left_ + right_ - 1 - p.x, p.y};
 }
 

@@ -36,7 +36,7 @@ constexpr std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
 // The columns of one row that belong to a region, over a window of kWidth columns starting at Left().
 class RowMask {
   public:
-    static constexpr int kWidth = 1024;
+    static constexpr int kWidth = 256;
 
     explicit RowMask(int left = 0) { Reset(left); }
 
@@ -81,7 +81,8 @@ class EllipticRegion {
     int right_ = 0;
     int bottom_ = 0;
     int height_ = 0;  // 0 for a plain rectangle
-    std::array<int, kMaxHeight / 2 + 2> inset_{};
+    // Left uninitialised: Build writes every row it reads, and regions are built on every draw.
+    std::array<int, kMaxHeight / 2 + 2> inset_;
 };
 
 // The outline points of an ellipse in the box (left, top, right, bottom) in the order the platform draws
@@ -98,7 +99,12 @@ class EllipsePath {
   private:
     Point HalfAt(int index) const;
 
-    std::array<Point, kMaxQuadrant> quadrant_{};
+    // Plain pairs, left uninitialised: Build writes every point it reads, and paths are built on every draw.
+    struct QuadrantPoint {
+        int x;
+        int y;
+    };
+    std::array<QuadrantPoint, kMaxQuadrant> quadrant_;
     int count_ = 0;
     int half_ = 0;
     int size_ = 0;

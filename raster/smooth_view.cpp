@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
+
+#include "raster/cpu_features.h"
+#include "raster/simd.h"
+#include "raster/smooth_kernels.h"
 
 namespace pixo {
 
@@ -35,7 +40,30 @@ std::uint8_t Clamp8(int value) {
     return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
 }
 
+// The vector passes work on blocks of 8 lanes.
+int RoundUp8(int n) {
+    return (n + 7) / 8 * 8;
+}
+
 }  // namespace
+
+SmoothView::SmoothView() : path_(BestPath()) {}
+
+SmoothPath SmoothView::BestPath() {
+#if PIXO_SSE2
+    return HasAvx2AndFma() ? SmoothPath::Avx2 : SmoothPath::Sse2;
+#else
+    return SmoothPath::Plain;
+#endif
+}
+
+void SmoothView::UsePath(SmoothPath path) {
+    if (path == SmoothPath::Avx2 && BestPath() != SmoothPath::Avx2)
+        path = BestPath();
+    if (path != SmoothPath::Plain && BestPath() == SmoothPath::Plain)
+        path = SmoothPath::Plain;
+    path_ = path;
+}
 
 const SmoothView::Axis* SmoothView::Find(int sourceSize, int targetSize) const {
     for (const Axis& axis : axes_) {
@@ -73,12 +101,55 @@ bool SmoothView::Prepare(int sourceSize, int targetSize) {
         axis.divisor.push_back(sum != 0 ? sum : 256);
     }
     axis.first.push_back(static_cast<int>(axis.contributors.size()));
+    PrepareVectorTable(axis);
     axes_.push_back(std::move(axis));
-    // Enough intermediate image for a square picture of these sizes.
-    const auto needed = static_cast<std::size_t>(targetSize) * static_cast<std::size_t>(sourceSize) * 3;
-    if (intermediate_.capacity() < needed)
-        intermediate_.reserve(needed);
+    ReserveBuffers(sourceSize, targetSize);
     return true;
+}
+
+void SmoothView::PrepareVectorTable(Axis& axis) {
+    const int padded = RoundUp8(axis.targetSize);
+    axis.tapSource.assign(static_cast<std::size_t>(padded) * smooth::kTaps, 0);
+    axis.tapWeight.assign(static_cast<std::size_t>(padded) * smooth::kTaps, 0.0f);
+    axis.inverse.assign(static_cast<std::size_t>(padded), 1.0f);
+    axis.fitsVectors = true;
+    for (int i = 0; i < axis.targetSize; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const int first = axis.first[index];
+        const int count = axis.first[index + 1] - first;
+        const int divisor = axis.divisor[index];
+        int weightSum = 0;
+        for (int k = 0; k < count; ++k)
+            weightSum += std::abs(axis.contributors[static_cast<std::size_t>(first + k)].weight);
+        // The bounds under which the vector arithmetic is exact (raster/smooth_kernels.h).
+        if (count > smooth::kTaps || divisor < 1 || divisor > smooth::kMaxDivisor || weightSum * 255 >= (1 << 24)) {
+            axis.fitsVectors = false;
+            return;
+        }
+        for (int k = 0; k < count; ++k) {
+            const Contributor& c = axis.contributors[static_cast<std::size_t>(first + k)];
+            axis.tapSource[index * smooth::kTaps + static_cast<std::size_t>(k)] = c.source;
+            axis.tapWeight[index * smooth::kTaps + static_cast<std::size_t>(k)] = static_cast<float>(c.weight);
+        }
+        axis.inverse[index] = 1.0f / static_cast<float>(divisor);
+    }
+}
+
+void SmoothView::ReserveBuffers(int sourceSize, int targetSize) {
+    // Enough for a square picture of these sizes, for the path in use.
+    auto reserve = [](auto& buffer, int size) {
+        if (buffer.capacity() < static_cast<std::size_t>(size))
+            buffer.reserve(static_cast<std::size_t>(size));
+    };
+    if (path_ == SmoothPath::Plain) {
+        reserve(intermediate_, targetSize * sourceSize * 3);
+        return;
+    }
+    const int hp = RoundUp8(sourceSize);
+    const int wp = RoundUp8(targetSize);
+    reserve(columns_, sourceSize * 3 * hp);
+    reserve(vectorIntermediate_, hp * 3 * wp);
+    reserve(block_, 8 * 3 * hp);
 }
 
 bool SmoothView::Resample(const Bitmap& source, Bitmap& target) {
@@ -88,6 +159,41 @@ bool SmoothView::Resample(const Bitmap& source, Bitmap& target) {
         return false;
     const Axis& across = *Find(source.Width(), target.Width());
     const Axis& down = *Find(source.Height(), target.Height());
+    if (path_ != SmoothPath::Plain && across.fitsVectors && down.fitsVectors)
+        ResampleVector(source, target, across, down);
+    else
+        ResamplePlain(source, target, across, down);
+    return true;
+}
+
+void SmoothView::ResampleVector(const Bitmap& source, Bitmap& target, const Axis& across, const Axis& down) {
+    smooth::Job job;
+    job.source = source.Data();
+    job.sourceStride = source.Width();
+    job.w = source.Width();
+    job.h = source.Height();
+    job.across = {across.targetSize, across.tapSource.data(), across.tapWeight.data(), across.inverse.data()};
+    job.down = {down.targetSize, down.tapSource.data(), down.tapWeight.data(), down.inverse.data()};
+    smooth::Buffers& b = job.buffers;
+    b.hp = RoundUp8(source.Height());
+    b.wp = RoundUp8(target.Width());
+    columns_.resize(static_cast<std::size_t>(source.Width()) * 3 * static_cast<std::size_t>(b.hp));
+    vectorIntermediate_.resize(static_cast<std::size_t>(b.hp) * 3 * static_cast<std::size_t>(b.wp));
+    block_.resize(static_cast<std::size_t>(8 * 3 * b.hp));
+    b.columns = columns_.data();
+    b.intermediate = vectorIntermediate_.data();
+    b.block = block_.data();
+    job.target = target.Data();
+    job.targetStride = target.Width();
+#if PIXO_SSE2
+    if (path_ == SmoothPath::Avx2)
+        smooth::ResampleAvx2(job);
+    else
+        smooth::ResampleSse2(job);
+#endif
+}
+
+void SmoothView::ResamplePlain(const Bitmap& source, Bitmap& target, const Axis& across, const Axis& down) {
     const int width = target.Width();
     intermediate_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(source.Height()) * 3);
 
@@ -133,7 +239,6 @@ bool SmoothView::Resample(const Bitmap& source, Bitmap& target) {
             out[i] = p;
         }
     }
-    return true;
 }
 
 }  // namespace pixo

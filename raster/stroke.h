@@ -22,10 +22,24 @@ void ThinLine(Bitmap& bitmap, Point a, Point b, Pixel pen, MixMode mode);
 // to the first point.
 template <class PointAt>
 void ThinPolyline(Bitmap& bitmap, int count, PointAt at, bool closed, Pixel pen, MixMode mode) {
+    // Outlines of ellipses are mostly steps between neighbouring pixels: such a line, its end left out, is
+    // its first pixel alone.
+    auto line = [&](Point a, Point b) {
+        const int dx = b.x - a.x;
+        const int dy = b.y - a.y;
+        if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1 && (dx != 0 || dy != 0)) {
+            if (a.x >= 0 && a.y >= 0 && a.x < bitmap.Width() && a.y < bitmap.Height()) {
+                Pixel& p = bitmap.Row(a.y)[a.x];
+                p = Mix(p, pen, mode);
+            }
+            return;
+        }
+        ThinLine(bitmap, a, b, pen, mode);
+    };
     for (int i = 0; i + 1 < count; ++i)
-        ThinLine(bitmap, at(i), at(i + 1), pen, mode);
+        line(at(i), at(i + 1));
     if (closed && count >= 2)
-        ThinLine(bitmap, at(count - 1), at(0), pen, mode);
+        line(at(count - 1), at(0));
 }
 
 // A band of consecutive rows in which a region is collected before it is painted.

@@ -98,6 +98,15 @@ pixo_ensure_display() {
     trap 'pixo_stop_display' EXIT
 }
 
+# Waits up to a minute for the lens window to appear on the display; fails if it does not.
+pixo_wait_for_lens() {
+    for _ in $(seq 1 120); do
+        xwininfo -root -tree 2>/dev/null | grep -q '"Pixoscope"' && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
 pixo_stop_display() {
     if [ -n "${PIXO_XVFB_PID:-}" ]; then
         WINEPREFIX="${PIXO_WINEPREFIX:-$PIXO_ROOT/build/wineprefix}" wineserver -k 2>/dev/null || true

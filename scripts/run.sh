@@ -18,10 +18,7 @@ pixo_ensure_display
 "$PIXO_ROOT/scripts/wine-run" "$desk" >/dev/null 2>&1 &
 sleep 3
 "$PIXO_ROOT/scripts/wine-run" "$exe" >/dev/null 2>&1 &
-for _ in $(seq 1 120); do
-    xwininfo -root -tree 2>/dev/null | grep -q '"Pixoscope"' && break
-    sleep 0.5
-done
+pixo_wait_for_lens || true
 sleep 2
 mkdir -p "$PIXO_ROOT/build/screenshots"
 shot="$PIXO_ROOT/build/screenshots/lens.png"

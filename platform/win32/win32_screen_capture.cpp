@@ -17,23 +17,23 @@ bool Win32ScreenCapture::OnSomeScreen(int left, int top, int width, int height) 
     return MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
-bool Win32ScreenCapture::EnsureSection(HDC screenDc, ScreenSize size) {
-    if (section_ && sectionSize_.width == size.width && sectionSize_.height == size.height)
-        return true;
-    section_.Reset();
-    bits_ = nullptr;
-    sectionSize_ = {};
+namespace {
 
-    const BITMAPINFO info = TopDownInfo(size.width, size.height);
+// A 32-bit top-down DIB section of the given size and where its pixels are. It lives for one grab only, so
+// that the program holds one screen-sized copy of the capture, not two.
+struct Section {
+    GdiBitmap bitmap;
     void* bits = nullptr;
-    GdiBitmap section(CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section || bits == nullptr)
-        return false;
-    section_ = std::move(section);
-    bits_ = bits;
-    sectionSize_ = size;
-    return true;
+};
+
+Section MakeSection(HDC screenDc, ScreenSize size) {
+    const BITMAPINFO info = TopDownInfo(size.width, size.height);
+    Section section;
+    section.bitmap = GdiBitmap(CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &section.bits, nullptr, 0));
+    return section;
 }
+
+}  // namespace
 
 bool Win32ScreenCapture::Grab(Bitmap& into) {
     const ScreenSize size = PrimaryScreenSize();
@@ -42,13 +42,16 @@ bool Win32ScreenCapture::Grab(Bitmap& into) {
 
     const HWND desktop = GetDesktopWindow();
     const WindowDc screenDc(desktop);
-    if (!screenDc || !EnsureSection(screenDc.Get(), size))
+    if (!screenDc)
+        return false;
+    const Section section = MakeSection(screenDc.Get(), size);
+    if (!section.bitmap || section.bits == nullptr)
         return false;
     {
         const MemoryDc memoryDc(CreateCompatibleDC(screenDc.Get()));
         if (!memoryDc)
             return false;
-        const SelectedObject selected(memoryDc.Get(), section_.Get());
+        const SelectedObject selected(memoryDc.Get(), section.bitmap.Get());
         if (!selected.Valid())
             return false;
         if (!BitBlt(memoryDc.Get(), 0, 0, size.width, size.height, screenDc.Get(), 0, 0, SRCCOPY))
@@ -58,7 +61,7 @@ bool Win32ScreenCapture::Grab(Bitmap& into) {
 
     if (into.Width() != size.width || into.Height() != size.height)
         into.Resize(size.width, size.height);
-    const auto* source = static_cast<const Pixel*>(bits_);
+    const auto* source = static_cast<const Pixel*>(section.bits);
     Pixel* target = into.Data();
     const std::size_t count = static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height);
     // The top byte of a BI_RGB pixel is unspecified; Bitmap keeps it zero.

@@ -8,8 +8,8 @@
 namespace pixo {
 
 // Copies the primary screen through a 32-bit top-down DIB section whose layout is that of `Bitmap`, so a
-// grab is one blit and one copy. The section is kept between grabs and made anew when the screen's size
-// changes.
+// grab is one blit and one copy. The section lives only during the grab: the program holds one screen-sized
+// copy of the capture, the Bitmap, not two.
 class Win32ScreenCapture final : public IScreenCapture {
   public:
     Win32ScreenCapture() = default;
@@ -17,13 +17,6 @@ class Win32ScreenCapture final : public IScreenCapture {
     ScreenSize PrimaryScreenSize() override;
     bool Grab(Bitmap& into) override;
     bool OnSomeScreen(int left, int top, int width, int height) override;
-
-  private:
-    bool EnsureSection(HDC screenDc, ScreenSize size);
-
-    GdiBitmap section_;
-    void* bits_ = nullptr;
-    ScreenSize sectionSize_;
 };
 
 }  // namespace pixo

@@ -49,7 +49,6 @@ TEST_F(DrawAllocation, NoDrawAllocatesInAnyModeOrNotation) {
             if (notation != MenuId::None)
                 form.PopupMenu1.SetChecked(notation, true);
             form.lens.Factor = factor;
-            form.lens.SmoothViewHeld = factor == 2;
             form.DrawTheLoupe();  // the first draw in a mode may size what it reuses
             EXPECT_EQ(AllocationsOf([&] {
                           for (int i = 0; i < 5; ++i)
@@ -61,26 +60,41 @@ TEST_F(DrawAllocation, NoDrawAllocatesInAnyModeOrNotation) {
     }
 }
 
-TEST_F(DrawAllocation, NoDrawAllocatesWithRulerCaliperMeasuringOrExposureCheck) {
+TEST_F(DrawAllocation, NoDrawAllocatesInAnyLensModeNotEvenTheFirst) {
     Start();
-    form.PopupMenu1.SetChecked(MenuId::Test1, true);
-    form.PopupMenu1.SetChecked(MenuId::ExpoCheck1, true);
+    struct LensMode {
+        bool border;
+        bool plainFrame;
+        MenuId measuring;
+    };
+    const LensMode modes[] = {{true, false, MenuId::None},
+                              {true, true, MenuId::None},
+                              {false, false, MenuId::Ruler1},
+                              {false, false, MenuId::Caliper1},
+                              {false, false, MenuId::None}};
+    PopupMenu& menu = form.PopupMenu1;
+    for (MenuId option : {MenuId::ExpoCheck1, MenuId::Showblack1, MenuId::ShowMagn1, MenuId::Test1})
+        menu.SetChecked(option, true);
     form.lens.MeasureActive = true;
     form.lens.MeasureShown = true;
     form.lens.MarkSet = true;
     form.lens.MarkLeft = -5000;  // a distance with thousands separators
-    for (MenuId mode : {MenuId::Ruler1, MenuId::Caliper1}) {
-        form.PopupMenu1.SetChecked(mode, true);
+    for (const LensMode& mode : modes) {
+        menu.SetChecked(MenuId::LensBorder1, mode.border);
+        menu.SetChecked(MenuId::NoBorderPict1, mode.plainFrame);
+        menu.SetChecked(MenuId::Ruler1, mode.measuring == MenuId::Ruler1);
+        menu.SetChecked(MenuId::Caliper1, mode.measuring == MenuId::Caliper1);
         for (int factor = 0; factor < 4; ++factor) {
-            form.lens.Factor = factor;
-            form.lens.RulerFactor = factor == 0 ? 2 : 10;  // the finest ruler places all twenty numbers
-            form.DrawTheLoupe();
-            EXPECT_EQ(AllocationsOf([&] {
-                          for (int i = 0; i < 5; ++i)
-                              form.DrawTheLoupe();
-                      }),
-                      0)
-                << "mode " << static_cast<int>(mode) << " factor " << factor;
+            for (bool smooth : {false, true}) {
+                for (bool corners : {false, true}) {
+                    form.lens.Factor = factor;
+                    form.lens.RulerFactor = factor == 0 ? 2 : 10;  // the finest ruler places all twenty numbers
+                    form.lens.SmoothViewHeld = smooth;
+                    form.lens.CornerSelecting = corners;
+                    EXPECT_EQ(AllocationsOf([&] { form.DrawTheLoupe(); }), 0)
+                        << "mode " << (&mode - modes) << " factor " << factor << " smooth " << smooth;
+                }
+            }
         }
     }
 }
