@@ -1,6 +1,8 @@
 #include "capture/bmp_encoder.h"
 
+#include <bit>
 #include <cstddef>
+#include <cstring>
 #include <limits>
 
 namespace pixo {
@@ -49,10 +51,16 @@ std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap) {
     Put32(out, 0);  // colours used: no palette
     Put32(out, 0);  // colours important: all
 
+    // A stored pixel read as a little-endian word is blue, green, red, 0: the file's own byte order.
+    static_assert(std::endian::native == std::endian::little);
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
     for (int y = bitmap.Height() - 1; y >= 0; --y) {
         const Pixel* row = bitmap.Row(y);
-        for (int x = 0; x < bitmap.Width(); ++x)
-            Put32(out, row[x] | 0xFF000000u);
+        for (std::size_t x = 0; x < static_cast<std::size_t>(width); ++x) {
+            const Pixel opaque = row[x] | 0xFF000000u;
+            std::memcpy(out + 4 * x, &opaque, 4);
+        }
+        out += rowBytes;
     }
     return file;
 }

@@ -1,0 +1,96 @@
+// A full-screen save must not stall the lens, and the settings are read at every start and written at every
+// close: the costs of encoding a capture, of writing it as a new file, and of the settings store.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "capture/bmp_encoder.h"
+#include "fakes/fake_platform.h"
+#include "lens/form_filter.h"
+
+namespace pixo {
+namespace {
+
+struct Screen {
+    int width;
+    int height;
+    const char* name;
+};
+constexpr Screen kScreens[] = {{1920, 1080, "1920x1080"}, {3840, 2160, "3840x2160"}};
+
+Bitmap CaptureOf(const Screen& screen) {
+    FakeScreenCapture capture;
+    capture.SetSize(screen.width, screen.height);
+    Bitmap bitmap;
+    capture.Grab(bitmap);
+    return bitmap;
+}
+
+void SaveIntoMemory(benchmark::State& state, Screen screen) {
+    const Bitmap capture = CaptureOf(screen);
+    for (auto _ : state) {
+        std::vector<std::uint8_t> bytes = EncodeBmp(capture);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+
+// As the program saves: the encoded file written beside its final name, then renamed to it.
+void SaveIntoNewFile(benchmark::State& state, Screen screen) {
+    const Bitmap capture = CaptureOf(screen);
+    const char* dir = std::getenv("PIXO_BENCH_DIR");
+    const std::string folder = dir != nullptr && *dir != '\0' ? dir : "/tmp";
+    const std::string path = folder + "/pixo_bench_save.bmp";
+    const std::string temporary = path + ".part";
+    for (auto _ : state) {
+        const std::vector<std::uint8_t> bytes = EncodeBmp(capture);
+        {
+            std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+            file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        }
+        std::rename(temporary.c_str(), path.c_str());
+        state.PauseTiming();
+        std::remove(path.c_str());
+        state.ResumeTiming();
+    }
+}
+
+struct StoredLens {
+    FakePlatform platform;
+    TFormFilter form{platform.services};
+    StoredLens() {
+        form.FormCreate();
+        form.WriteSettings();
+    }
+};
+
+void ReadSettings(benchmark::State& state) {
+    StoredLens lens;
+    for (auto _ : state)
+        lens.form.ReadSettings();
+}
+
+void WriteSettings(benchmark::State& state) {
+    StoredLens lens;
+    for (auto _ : state)
+        lens.form.WriteSettings();
+}
+
+const bool kRegistered = [] {
+    for (const Screen& screen : kScreens) {
+        benchmark::RegisterBenchmark((std::string("SaveBmp/") + screen.name + "/memory").c_str(), SaveIntoMemory,
+                                     screen)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("SaveBmp/") + screen.name + "/file").c_str(), SaveIntoNewFile, screen)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("ReadSettings", ReadSettings);
+    benchmark::RegisterBenchmark("WriteSettings", WriteSettings);
+    return true;
+}();
+
+}  // namespace
+}  // namespace pixo
