@@ -57,5 +57,14 @@ TEST_F(Settings, OptionsChangedWithTheirKeysComeBackAfterCtrlXAndARestart) {
     EXPECT_TRUE(after == before) << "the lens does not look as it did before the restart";
 }
 
+TEST_F(Settings, ClosingWhileMeasuringStoresTheOptionsOfBefore) {
+    PressOnLens('M');  // measuring: the crosshair and the colour picker step aside
+    PressOnLens('M');  // the start point
+    PressOnLens('X', {VK_CONTROL});
+    ASSERT_TRUE(LensProcess().WaitForExit(kActionTimeout)) << "the program still runs after Ctrl+X";
+    EXPECT_EQ(StoredDword(L"Crosshair"), 1u);
+    EXPECT_EQ(StoredDword(L"RGB"), 1u);
+}
+
 }  // namespace
 }  // namespace pixo::e2e
