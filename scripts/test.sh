@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the native core (with ASan and UBSan, and a release build with the
-# benchmarks) and the Windows program, and runs every test: unit tests, the Win32-side tests and the
-# end-to-end scenarios under Wine on a virtual display.
+# benchmarks), the Windows program and its package (the ZIP), and runs every test: unit tests, the Win32-side
+# tests, the end-to-end scenarios and the package test under Wine on a virtual display.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$PIXO_ROOT"
@@ -22,4 +22,8 @@ echo "== Windows program, Win32-side tests and end-to-end scenarios under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
 pixo_ensure_display
-ctest --preset windows
+ctest --preset windows -LE package
+
+echo "== the package: the ZIP made, unpacked into an empty folder and started from there under Wine"
+ctest --preset windows -L package
+ls build/windows/Pixoscope-*-win64.zip
