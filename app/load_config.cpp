@@ -23,7 +23,7 @@ constexpr IMAGE_LOAD_CONFIG_DIRECTORY64 MakeLoadConfig() {
 }  // namespace
 
 extern "C" {
-__attribute__((used)) extern const IMAGE_LOAD_CONFIG_DIRECTORY64 _load_config_used;
+extern const IMAGE_LOAD_CONFIG_DIRECTORY64 _load_config_used;
 __attribute__((used)) const IMAGE_LOAD_CONFIG_DIRECTORY64 _load_config_used = MakeLoadConfig();
 }
 
