@@ -135,8 +135,8 @@ void WidePen::AddSegment(RowBand& band, Point p1, Point p2) const {
     // A slanted segment is a quadrilateral: the pen's width split into a narrow and a wide half across
     // the segment, each rounded to whole pixels.
     const double length = std::hypot(static_cast<double>(dx), static_cast<double>(dy));
-    const double widthX = width_ * std::abs(dy) / length;
-    const double widthY = width_ * std::abs(dx) / length;
+    const double widthX = static_cast<double>(width_) * std::abs(dy) / length;  // in double: no overflow
+    const double widthY = static_cast<double>(width_) * std::abs(dx) / length;
     Point narrow{RoundAway(widthX / 2), RoundAway(widthY / 2)};
     Point wide{RoundAway((widthX + 1) / 2), RoundAway((widthY + 1) / 2)};
     if (dx < 0) {

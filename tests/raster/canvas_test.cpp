@@ -284,7 +284,7 @@ TEST(FillLensCornersTest, FillsOutsideTheCircleAndLeavesAWhiteSolidBrush) {
 }
 
 // Coordinates beyond the platform's 28 bits draw nothing, as the platform's own calls do, and never
-// overflow (the rasteriser fuzz target found one in the rectangle's arithmetic).
+// overflow (the rasteriser fuzz target found these).
 TEST(CanvasRange, ShapesBeyondTheCoordinateRangeDrawNothing) {
     constexpr int kMax = std::numeric_limits<int>::max();
     constexpr int kMin = std::numeric_limits<int>::min();
@@ -304,6 +304,10 @@ TEST(CanvasRange, ShapesBeyondTheCoordinateRangeDrawNothing) {
         for (int x = 0; x < 20; ++x)
             ASSERT_EQ(bitmap.GetPixel(x, y), kWhite) << x << "," << y;
     }
+    // Within the range, a wide pen's slanted segment far outside the bitmap (its width once overflowed
+    // times the segment's height).
+    canvas.pen.width = 32767;
+    canvas.Line(100, 100, 105, 16777088);
 }
 
 }  // namespace
