@@ -152,7 +152,10 @@ void Canvas::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
-    if (!SortBox(left, top, right, bottom))
+    // The ellipse's error walk squares and multiplies its sizes in 64 bits: a box beyond 2^20 pixels
+    // (the program's are 200) draws nothing rather than overflow.
+    constexpr int kLargestEllipse = 1 << 20;
+    if (!SortBox(left, top, right, bottom) || right - left > kLargestEllipse || bottom - top > kLargestEllipse)
         return;
     if (right - left <= 2 || bottom - top <= 2) {
         Rectangle(left, top, right, bottom);

@@ -1,5 +1,6 @@
 #include "raster/stroke.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -95,10 +96,12 @@ void ThinLine(Bitmap& bitmap, Point a, Point b, Pixel pen, MixMode mode) {
     }
 }
 
-WidePen::WidePen(int width) : width_(width) {
+// Widths beyond 2^20 pixels (the program's pens are at most 8) are taken as 2^20, so that the dot's
+// elliptic region and the segment's arithmetic cannot overflow.
+WidePen::WidePen(int width) : width_(std::min(width, 1 << 20)) {
     // The platform's round dot: an elliptic region one pixel wider on the right and bottom than on the
     // left and top, so that the dot is as wide as the pen.
-    cap_.Build(-(width / 2), -(width / 2), (width + 1) / 2 + 1, (width + 1) / 2 + 1);
+    cap_.Build(-(width_ / 2), -(width_ / 2), (width_ + 1) / 2 + 1, (width_ + 1) / 2 + 1);
 }
 
 void WidePen::AddCap(RowBand& band, Point p) const {

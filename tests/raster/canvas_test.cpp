@@ -300,6 +300,7 @@ TEST(CanvasRange, ShapesBeyondTheCoordinateRangeDrawNothing) {
     DrawPolygon(canvas, triangle);
     canvas.pen.width = 1;
     canvas.Line(kMin, 5, 10, 5);
+    canvas.Ellipse(-(1 << 26), 0, 1 << 26, 10);  // within the range, but too large for the ellipse's walk
     for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 20; ++x)
             ASSERT_EQ(bitmap.GetPixel(x, y), kWhite) << x << "," << y;
@@ -308,6 +309,8 @@ TEST(CanvasRange, ShapesBeyondTheCoordinateRangeDrawNothing) {
     // times the segment's height).
     canvas.pen.width = 32767;
     canvas.Line(100, 100, 105, 16777088);
+    canvas.pen.width = kMax;  // taken as 2^20
+    canvas.Line(0, 0, 5, 5);
 }
 
 }  // namespace
