@@ -15,25 +15,35 @@ jobs="$(nproc)"
 cmake --preset native-asan >/dev/null
 cmake --build --preset native-asan -j "$jobs" --target pixo_unit_tests
 
-# Each process takes its own range of seeds: runs are 10,000 events, so process i starts at seed
-# first_seed + i * (its share / 10,000).
-share=$(( (events + jobs - 1) / jobs ))
-runs=$(( (share + 9999) / 10000 ))
+# The events go in chunks of 100,000 (ten runs of 10,000 with consecutive seeds); the processes take turns
+# at the chunks, so a soak stopped early still says how far it got (build/soak-storm.log).
+chunk=100000
+chunks=$(( (events + chunk - 1) / chunk ))
+log=build/soak-storm.log
+: >"$log"
 start=$(date +%s)
+soak_worker() {
+    local worker=$1 c seed
+    for ((c = worker; c < chunks; c += jobs)); do
+        seed=$((first_seed + c * 10))
+        if ! PIXO_STORM_SEED=$seed PIXO_STORM_EVENTS=$chunk \
+            build/native-asan/tests/pixo_unit_tests --gtest_filter='EventStorm.*' >"build/soak-storm-$worker.out" 2>&1; then
+            cat "build/soak-storm-$worker.out"
+            return 1
+        fi
+        echo "seeds $seed..$((seed + 9)): $(grep -o '[0-9]* events.*' "build/soak-storm-$worker.out")" >>"$log"
+    done
+}
 pids=()
-for i in $(seq 0 $((jobs - 1))); do
-    PIXO_STORM_SEED=$((first_seed + i * runs)) PIXO_STORM_EVENTS="$share" \
-        build/native-asan/tests/pixo_unit_tests --gtest_filter='EventStorm.*' >"build/soak-storm-$i.log" 2>&1 &
+for ((i = 0; i < jobs; ++i)); do
+    soak_worker "$i" &
     pids+=($!)
 done
 failed=0
-for i in "${!pids[@]}"; do
-    if ! wait "${pids[$i]}"; then
-        failed=1
-        cat "build/soak-storm-$i.log"
-    fi
+for pid in "${pids[@]}"; do
+    wait "$pid" || failed=1
 done
-echo "event storm: $((share * jobs)) events, seeds $first_seed..$((first_seed + jobs * runs - 1)), $(( $(date +%s) - start )) s"
+echo "event storm: $(( $(wc -l <"$log") * chunk )) events in $(( $(date +%s) - start )) s (per chunk: $log)"
 [ "$failed" -eq 0 ] || exit 1
 
 # The fuzz targets, each for a fixed time, when they are built (cmake --preset fuzz).
