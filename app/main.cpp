@@ -34,9 +34,22 @@ void DeclareDpiAwareness() {
         setAware();
 }
 
+// DLLs loaded at run time (by this program, COM or the shell) come from the system folder only, never from
+// the program's folder or the current folder. The load configuration (load_config.cpp) does the same for
+// the DLLs the program imports. Looked up at run time for systems without it.
+void LoadDllsFromSystemFolderOnly() {
+    using SetDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
+    if (auto setDirectories = reinterpret_cast<SetDirectoriesFn>(
+            reinterpret_cast<void*>(GetProcAddress(kernel32, "SetDefaultDllDirectories"))))
+        setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    SetDllDirectoryW(L"");  // takes the current folder out of the search on systems without the call above
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/) {
+    LoadDllsFromSystemFolderOnly();
     DeclareDpiAwareness();
     OleInitialize(nullptr);
 

@@ -1,5 +1,6 @@
 #include "color/fixed_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -31,6 +32,11 @@ Text FixedText(double v, int precision, int decimals, std::string_view decimalSe
         return Text(v < 0 ? "-INF" : "INF");
     if (decimals < 0)
         decimals = 0;
+    // Beyond these the result is the same (a double's exponent lies within +-330, so n below is capped by
+    // the precision and the 18 digits, or is negative), and the arithmetic on them cannot overflow.
+    constexpr int kFarthestPlace = 1000;
+    decimals = std::min(decimals, kFarthestPlace);
+    precision = std::clamp(precision, -kFarthestPlace, kFarthestPlace);
 
     // Keep n of the 18 digits: no more than `precision`, and none below the last decimal. The result is
     // kept x 10^(exponent - n), where `kept` may have gained a digit by the carry (0.96 -> 1.0).

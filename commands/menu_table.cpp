@@ -6,7 +6,6 @@ namespace {
 using K = MenuKind;
 using M = MenuId;
 
-constexpr Shortcut kNone{};
 constexpr Shortcut Ctrl(char c) {
     return {vk::Letter(c), kCtrl};
 }

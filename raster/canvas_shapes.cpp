@@ -14,8 +14,22 @@ namespace {
 
 using raster::RowMask;
 
+// The platform's drawing takes coordinates of 28 bits at most and draws nothing beyond them; keeping to
+// that range also keeps every sum and difference of coordinates here within int.
+constexpr int kLargestCoordinate = (1 << 27) - 1;
+
+bool InRange(int value) {
+    return value >= -kLargestCoordinate && value <= kLargestCoordinate;
+}
+
+bool InRange(Point p) {
+    return InRange(p.x) && InRange(p.y);
+}
+
 // Puts a box's corners in order, as the platform accepts them either way round; false when it is empty.
 bool SortBox(int& left, int& top, int& right, int& bottom) {
+    if (!InRange(left) || !InRange(top) || !InRange(right) || !InRange(bottom))
+        return false;
     if (left > right)
         std::swap(left, right);
     if (top > bottom)
@@ -55,6 +69,10 @@ template <class PointAt>
 void DrawClosedPolygon(Canvas& canvas, int count, PointAt at) {
     if (count < 2)
         return;
+    for (int i = 0; i < count; ++i) {
+        if (!InRange(at(i)))
+            return;
+    }
     Bitmap& bitmap = canvas.Target();
     const Pixel penPixel = ToPixel(canvas.pen.color);
     const Pixel brushPixel = ToPixel(canvas.brush.color);
@@ -89,7 +107,7 @@ void Canvas::LineTo(int x, int y) {
     const Point from = position_;
     const Point to{x, y};
     position_ = to;
-    if (!HasPen(pen))
+    if (!HasPen(pen) || !InRange(from) || !InRange(to))
         return;
     if (!IsWide(pen)) {
         raster::ThinLine(target_, from, to, ToPixel(pen.color), pen.mode);
@@ -134,7 +152,10 @@ void Canvas::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
-    if (!SortBox(left, top, right, bottom))
+    // The ellipse's error walk squares and multiplies its sizes in 64 bits: a box beyond 2^20 pixels
+    // (the program's are 200) draws nothing rather than overflow.
+    constexpr int kLargestEllipse = 1 << 20;
+    if (!SortBox(left, top, right, bottom) || right - left > kLargestEllipse || bottom - top > kLargestEllipse)
         return;
     if (right - left <= 2 || bottom - top <= 2) {
         Rectangle(left, top, right, bottom);

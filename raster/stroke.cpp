@@ -1,5 +1,6 @@
 #include "raster/stroke.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -95,10 +96,12 @@ void ThinLine(Bitmap& bitmap, Point a, Point b, Pixel pen, MixMode mode) {
     }
 }
 
-WidePen::WidePen(int width) : width_(width) {
+// Widths beyond 2^20 pixels (the program's pens are at most 8) are taken as 2^20, so that the dot's
+// elliptic region and the segment's arithmetic cannot overflow.
+WidePen::WidePen(int width) : width_(std::min(width, 1 << 20)) {
     // The platform's round dot: an elliptic region one pixel wider on the right and bottom than on the
     // left and top, so that the dot is as wide as the pen.
-    cap_.Build(-(width / 2), -(width / 2), (width + 1) / 2 + 1, (width + 1) / 2 + 1);
+    cap_.Build(-(width_ / 2), -(width_ / 2), (width_ + 1) / 2 + 1, (width_ + 1) / 2 + 1);
 }
 
 void WidePen::AddCap(RowBand& band, Point p) const {
@@ -135,8 +138,8 @@ void WidePen::AddSegment(RowBand& band, Point p1, Point p2) const {
     // A slanted segment is a quadrilateral: the pen's width split into a narrow and a wide half across
     // the segment, each rounded to whole pixels.
     const double length = std::hypot(static_cast<double>(dx), static_cast<double>(dy));
-    const double widthX = width_ * std::abs(dy) / length;
-    const double widthY = width_ * std::abs(dx) / length;
+    const double widthX = static_cast<double>(width_) * std::abs(dy) / length;  // in double: no overflow
+    const double widthY = static_cast<double>(width_) * std::abs(dx) / length;
     Point narrow{RoundAway(widthX / 2), RoundAway(widthY / 2)};
     Point wide{RoundAway((widthX + 1) / 2), RoundAway((widthY + 1) / 2)};
     if (dx < 0) {

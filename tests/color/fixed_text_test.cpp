@@ -151,5 +151,16 @@ TEST(ExactDecimalDigits, RoundsAtTheEighteenthDigit) {
     EXPECT_EQ(c.exponent, -19);
 }
 
+// Digit counts from any int: those beyond what a double can reach give what the largest reachable ones
+// give (the sanitizers once caught an overflow here).
+TEST(FixedText, ExtremeDigitCountsAreSafe) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    EXPECT_EQ(Fixed(3.25, 15, kMax), Fixed(3.25, 15, 1000));
+    EXPECT_EQ(Fixed(1e308, kMax, 2), Fixed(1e308, 1000, 2));
+    EXPECT_EQ(Fixed(2.5, kMin, 2), "0.00");
+    EXPECT_EQ(Fixed(1e-300, kMin, kMax), Fixed(1e-300, -1000, 1000));
+}
+
 }  // namespace
 }  // namespace pixo

@@ -1,5 +1,6 @@
 // The settings store and the help commands as the lens window runs them.
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -218,7 +219,21 @@ INSTANTIATE_TEST_SUITE_P(
         OutOfRange{"negative Qframe", {{"Frame1X", -500}, {"Frame2X", -20}, {"Frame2Y", -1}}, 200, 200},
         OutOfRange{"parked", {{"WinStatusLeft", -180}, {"WinStatusTop", 284}}, -180, 284},
         OutOfRange{"far off", {{"WinStatusLeft", -30000}, {"WinStatusTop", 90000}}, 200, 200},
-        OutOfRange{"just off", {{"WinStatusLeft", 1024}, {"WinStatusTop", 100}}, 200, 200}),
+        OutOfRange{"just off", {{"WinStatusLeft", 1024}, {"WinStatusTop", 100}}, 200, 200},
+        OutOfRange{"largest position", {{"WinStatusLeft", INT32_MAX}, {"WinStatusTop", INT32_MAX}}, 200, 200},
+        OutOfRange{"smallest position", {{"WinStatusLeft", INT32_MIN}, {"WinStatusTop", INT32_MIN}}, 200, 200},
+        OutOfRange{"extreme numbers",
+                   {{"Factor", INT32_MIN},
+                    {"Zoomstep", INT32_MAX},
+                    {"RULERFACTOR", INT32_MAX},
+                    {"RULER", 1},
+                    {"CALIPERFACTORH", INT32_MIN},
+                    {"Frame1X", INT32_MAX},
+                    {"Frame1Y", INT32_MIN},
+                    {"Frame2X", INT32_MAX},
+                    {"Frame2Y", INT32_MAX}},
+                   200,
+                   200}),
     [](const ::testing::TestParamInfo<OutOfRange>& param) {
         std::string name;
         for (const char ch : std::string(param.param.what))

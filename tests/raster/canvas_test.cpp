@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 #include <set>
 #include <utility>
 #include <vector>
@@ -280,6 +281,36 @@ TEST(FillLensCornersTest, FillsOutsideTheCircleAndLeavesAWhiteSolidBrush) {
     EXPECT_EQ(lens.GetPixel(100, 100), kWhite);
     EXPECT_EQ(canvas.brush.color, kWhite);
     EXPECT_EQ(canvas.brush.style, BrushStyle::Solid);
+}
+
+// Coordinates beyond the platform's 28 bits draw nothing, as the platform's own calls do, and never
+// overflow (the rasteriser fuzz target found these).
+TEST(CanvasRange, ShapesBeyondTheCoordinateRangeDrawNothing) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    Bitmap bitmap(20, 20);
+    bitmap.Fill(kWhite);
+    Canvas canvas(bitmap);
+    canvas.pen = {kRed, 3, PenStyle::Solid, MixMode::Copy};
+    canvas.brush = {kRed, BrushStyle::Solid};
+    canvas.Rectangle(kMin, kMin, kMax, kMax);
+    canvas.Ellipse(kMin, 0, kMax, 10);
+    canvas.Line(0, 0, kMax, 5);
+    const std::array<int, 6> triangle = {0, 0, kMax, 0, 0, kMin};
+    DrawPolygon(canvas, triangle);
+    canvas.pen.width = 1;
+    canvas.Line(kMin, 5, 10, 5);
+    canvas.Ellipse(-(1 << 26), 0, 1 << 26, 10);  // within the range, but too large for the ellipse's walk
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(bitmap.GetPixel(x, y), kWhite) << x << "," << y;
+    }
+    // Within the range, a wide pen's slanted segment far outside the bitmap (its width once overflowed
+    // times the segment's height).
+    canvas.pen.width = 32767;
+    canvas.Line(100, 100, 105, 16777088);
+    canvas.pen.width = kMax;  // taken as 2^20
+    canvas.Line(0, 0, 5, 5);
 }
 
 }  // namespace

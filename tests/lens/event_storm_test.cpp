@@ -1,0 +1,487 @@
+// A seeded storm of every event a user or the system can send the lens, with the platform's failures
+// injected at random, checking after every event what must always hold. Each run starts a fresh lens from
+// settings that may hold anything and sends it `kEventsPerRun` events; a close ends a run early and starts
+// the next lens from the settings the closed one stored.
+//
+// PIXO_STORM_SEED sets the first run's seed (each further run takes the next one) and PIXO_STORM_EVENTS the
+// number of events in all. A failure prints the run's seed, the event's number and the last events sent;
+// PIXO_STORM_SEED=<seed> PIXO_STORM_EVENTS=<number + 1> replays it.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "capture/bmp_encoder.h"
+#include "commands/magnification.h"
+#include "lens/form_filter.h"
+#include "lens/lens_fixture.h"
+#include "measure/ruler.h"
+#include "settings/settings_store.h"
+
+namespace pixo {
+namespace {
+
+constexpr long long kEventsPerRun = 10'000;
+constexpr long long kDefaultEvents = 200'000;
+
+long long EnvNumber(const char* name, long long fallback) {
+    const char* text = std::getenv(name);
+    return text != nullptr && *text != '\0' ? std::strtoll(text, nullptr, 10) : fallback;
+}
+
+std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+// A complete BMP as the encoder writes it: headers, and exactly the pixels its size promises.
+bool CompleteBmp(const std::vector<std::uint8_t>& b) {
+    if (b.size() < kBmpFileHeaderSize + kBmpInfoHeaderSize || b[0] != 'B' || b[1] != 'M')
+        return false;
+    const auto width = static_cast<std::int32_t>(Le32(b, 18));
+    const auto height = static_cast<std::int32_t>(Le32(b, 22));
+    if (width <= 0 || height == 0 || Le32(b, 2) != b.size() || Le32(b, 10) != kBmpFileHeaderSize + kBmpInfoHeaderSize)
+        return false;
+    const long long rows = height < 0 ? -static_cast<long long>(height) : height;
+    return static_cast<long long>(b.size()) == kBmpFileHeaderSize + kBmpInfoHeaderSize + 4LL * width * rows;
+}
+
+constexpr std::array<std::int32_t, 8> kExtremes = {0, -1, 1, INT_MAX, INT_MIN, 2, 100, -100};
+
+// The keys the lens acts on, drawn more often than the rest of the 256 codes.
+constexpr std::array<std::uint16_t, 30> kLensKeys = {
+    vk::kEscape,   vk::kSpace,   vk::kLeft,    vk::kUp,  vk::kRight,    vk::kDown, vk::kInsert, vk::kNumpad2,
+    vk::kNumpad4,  vk::kNumpad6, vk::kNumpad8, vk::kAdd, vk::kSubtract, vk::kF1,   vk::kF5,     vk::kOemPlus,
+    vk::kOemMinus, vk::kOem5,    'A',          'C',      'I',           'M',       'P',         'Q',
+    'R',           'S',          '1',          '2',      '3',           '4'};
+
+class Storm {
+  public:
+    // Every tenth run starts on the largest screen, until its first change of screen size.
+    explicit Storm(std::uint64_t seed) : rng_(seed) {
+        if (seed % 10 == 0)
+            platform_.screen.SetSize(7680, 4320);
+        StartLens();
+    }
+
+    // Sends one event and checks the invariants; an empty string when they hold, else what broke.
+    std::string Step(long long number) {
+        ClearRecords();
+        faultActive_ = AnyFault();
+        const int factorBefore = form_->lens.Factor;
+        const std::array<int, 3> sizesBefore = Sizes();
+        redrawn_ = false;
+        restarted_ = false;
+        SendOne();
+        faultActive_ = faultActive_ || AnyFault();
+        errorsShown += static_cast<long long>(platform_.dialogs.errors.size());
+        std::string broken = Check(factorBefore, sizesBefore);
+        if (!broken.empty()) {
+            std::ostringstream out;
+            out << "event " << number << ": " << broken << "\nlast events:";
+            for (const std::string& e : recent_)
+                out << "\n  " << e;
+            return out.str();
+        }
+        return {};
+    }
+
+  private:
+    int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+    bool Chance(int inN) { return Uniform(0, inN - 1) == 0; }
+
+    void Log(std::string text) {
+        recent_.push_back(std::move(text));
+        if (recent_.size() > 24)
+            recent_.pop_front();
+    }
+
+    void ClearRecords() {
+        platform_.window.calls.clear();
+        platform_.dialogs.errors.clear();
+        platform_.dialogs.messages.clear();
+        platform_.dialogs.openPictureFolders.clear();
+        platform_.registry.readNames.clear();
+        platform_.registry.writtenNames.clear();
+        platform_.sound.requested.clear();
+        platform_.sound.played.clear();
+        platform_.shell.opened.clear();
+        platform_.clock.sleeps.clear();
+        platform_.files.createdFolders.clear();
+    }
+
+    bool AnyFault() const {
+        const FakePlatform& p = platform_;
+        return p.files.failWrites || p.files.failCreates || p.files.freeSpace != SIZE_MAX || p.clipboard.busy ||
+               p.registry.failOpen || !p.registry.failingWrites.empty() || p.screen.failGrabs || p.window.failShow ||
+               p.window.failHide || !p.sound.results.empty() || folderBlocked_;
+    }
+
+    std::array<int, 3> Sizes() const {
+        return {form_->lens.RulerFactor, form_->lens.CaliperFactorH, form_->lens.CaliperFactorV};
+    }
+
+    // ---- Lens lifetime
+
+    // Settings that may hold anything: extreme numbers, values missing or of another type.
+    void SpoilSettings() {
+        const SettingsKey key = LocateSettings(platform_.files, "C:\\Program Files\\Pixoscope\\", "Pixoscope");
+        for (const SettingRow& row : kSettingRows) {
+            if (!Chance(8))
+                continue;
+            switch (Uniform(0, 3)) {
+                case 0:
+                    platform_.registry.values.erase({key.root, key.path, row.name});
+                    break;
+                case 1:
+                    platform_.registry.wrongType.insert(row.name);
+                    break;
+                default:
+                    platform_.registry.Set(key.root, key.path, row.name,
+                                           kExtremes[static_cast<std::size_t>(Uniform(0, kExtremes.size() - 1))]);
+            }
+        }
+        Log("settings spoiled");
+    }
+
+    void StartLens() {
+        ++restarts;
+        form_ = std::make_unique<TFormFilter>(platform_.services);
+        platform_.window.onPositionChanged = [this] { form_->WmWindowPosChanged(); };
+        platform_.timer.onTick = [this] { form_->Timer1Timer(); };
+        platform_.timer.running = false;
+        platform_.window.visible = false;
+        platform_.window.closed = false;
+        static const Bitmap plate = PlatePicture(HexColor(0x303030));  // made once: the storm restarts often
+        for (int i = 0; i < static_cast<int>(LensImage::Count); ++i)
+            form_->SetLensPicture(static_cast<LensImage>(i), plate);
+        form_->FormCreate();
+        platform_.window.Show();
+        form_->FormPaint();
+        restarted_ = true;
+    }
+
+    // The window closed: the shell writes the settings and ends the program; the next run reads them.
+    void Restart(bool spoil) {
+        const bool stored = !AnyFault() && platform_.registry.wrongType.empty();
+        std::array<bool, kSettingCount> options{};
+        for (std::size_t i = 0; i < kSettingCount; ++i)
+            options[i] = kSettingRows[i].IsOption() && form_->PopupMenu1.Checked(kSettingRows[i].option);
+        form_->FormClose();
+        form_->FormDestroy();
+        platform_.registry.wrongType.clear();
+        if (spoil)
+            SpoilSettings();
+        StartLens();
+        // What was stored comes back as it was.
+        if (stored && !spoil) {
+            for (std::size_t i = 0; i < kSettingCount; ++i) {
+                if (kSettingRows[i].IsOption() && options[i] != form_->PopupMenu1.Checked(kSettingRows[i].option))
+                    settingsLost_ = kSettingRows[i].name;
+            }
+        }
+    }
+
+    // ---- Events
+
+    void SendOne() {
+        TFormFilter& form = *form_;
+        const int kind = Uniform(0, 99);
+        if (kind < 30) {
+            const std::uint16_t key = Chance(3) ? static_cast<std::uint16_t>(Uniform(0, 255))
+                                                : kLensKeys[static_cast<std::size_t>(Uniform(0, kLensKeys.size() - 1))];
+            const auto modifiers = static_cast<Modifiers>(Chance(2) ? 0 : Uniform(0, 7));
+            const int repeats = Chance(10) ? Uniform(2, 6) : 1;  // auto-repeat: downs without ups
+            Log("key " + std::to_string(key) + " mod " + std::to_string(modifiers) + " x" + std::to_string(repeats));
+            for (int i = 0; i < repeats && !platform_.window.closed; ++i)
+                form.KeyDown(key, modifiers);
+            if (!platform_.window.closed && !Chance(20))
+                form.KeyUp(key, modifiers);
+        } else if (kind < 45) {
+            MouseEvent();
+        } else if (kind < 52) {
+            const int delta = Chance(4) ? Uniform(-400, 400) : (Chance(2) ? 120 : -120);
+            Log("wheel " + std::to_string(delta));
+            form.MouseWheel(delta, static_cast<Modifiers>(Uniform(0, 7)));
+        } else if (kind < 66) {
+            const auto id = static_cast<MenuId>(Uniform(0, static_cast<int>(MenuId::Count) - 1));
+            Log("menu " + std::to_string(static_cast<int>(id)));
+            form.PopupMenu1Popup();
+            form.MenuClick(id);
+        } else if (kind < 72) {
+            Log("timer");
+            platform_.timer.Fire();
+        } else if (kind < 78) {
+            const bool activating = Chance(2);
+            Log(activating ? "activate" : "deactivate");
+            form.WmActivateApp(activating, [] {});
+        } else if (kind < 84) {
+            Log("redraw");
+            form.WmWindowPosChanged();
+            form.FormPaint();
+            redrawn_ = true;
+        } else if (kind < 86) {
+            ScreenChange();
+        } else if (kind < 88) {
+            MoveFar();
+        } else if (kind < 96) {
+            Fault();
+        } else if (kind < 97) {
+            Log("locale");
+            platform_.locale.decimalSeparator = Chance(3) ? "" : (Chance(2) ? "," : "\xA0\xA0");
+            platform_.locale.thousandsSeparator = Chance(3) ? "" : (Chance(2) ? "." : "'''");
+            form.SettingsChanged();
+        } else if (kind < 98) {
+            Log("session end");
+            form.WmEndSession(Chance(2));
+        } else if (Chance(4)) {
+            Log("restart with spoiled settings");
+            Restart(true);
+        }
+        if (platform_.window.closed) {
+            Log("closed: restart");
+            Restart(false);
+        }
+    }
+
+    void MouseEvent() {
+        TFormFilter& form = *form_;
+        int x = Uniform(-20, 220);
+        int y = Uniform(-20, 220);
+        if (Chance(2)) {  // over a label, shown or not
+            const Label& label = form.labels[static_cast<LabelId>(Uniform(0, static_cast<int>(kLabelCount) - 1))];
+            x = label.left + Uniform(0, std::max(0, label.width - 1));
+            y = label.top + Uniform(0, std::max(0, label.height - 1));
+        }
+        const auto button = static_cast<MouseButton>(Uniform(0, 2));
+        const bool doubleClick = Chance(8);
+        const auto modifiers = static_cast<Modifiers>(Uniform(0, 7));
+        const int moves = Uniform(0, 2);
+        Log("mouse " + std::to_string(static_cast<int>(button)) + " at " + std::to_string(x) + "," + std::to_string(y) +
+            (doubleClick ? " double" : "") + " moves " + std::to_string(moves));
+        form.MouseDown(button, modifiers, x, y, doubleClick);
+        for (int i = 0; i < moves && !platform_.window.closed; ++i)
+            form.MouseMove(modifiers, button == MouseButton::Left, x + Uniform(-300, 300), y + Uniform(-300, 300));
+        form.MouseUp();
+    }
+
+    void ScreenChange() {
+        // Mostly small screens, which grab fast; now and then a common size or a huge one.
+        int width = Uniform(1, 256);
+        int height = Uniform(1, 256);
+        if (Chance(30)) {
+            width = Uniform(257, 1920);
+            height = Uniform(257, 1200);
+        } else if (Chance(4)) {
+            width = Chance(2) ? 1 : Uniform(1, 3);
+            height = Chance(2) ? 1 : Uniform(1, 3);
+        } else if (Chance(hugeOdds_)) {
+            width = 7680;  // a grab this size is 132 MB: rare
+            height = 4320;
+        }
+        Log("screen " + std::to_string(width) + "x" + std::to_string(height));
+        platform_.screen.SetSize(width, height);
+    }
+
+    void MoveFar() {
+        constexpr std::array<int, 8> kFar = {-40000, 40000, -32768, 32767, -1'000'000, 1'000'000, -201, 7680};
+        const int left = Chance(2) ? kFar[static_cast<std::size_t>(Uniform(0, 7))] : Uniform(-300, 900);
+        const int top = Chance(2) ? kFar[static_cast<std::size_t>(Uniform(0, 7))] : Uniform(-300, 700);
+        Log("window moved to " + std::to_string(left) + "," + std::to_string(top));
+        platform_.window.SetLeft(left);
+        platform_.window.SetTop(top);
+    }
+
+    void Fault() {
+        FakePlatform& p = platform_;
+        // Faults come rarer than they go, so that most events meet a working platform.
+        const bool on = Chance(3);
+        const int which = Uniform(0, 9);
+        Log("fault " + std::to_string(which) + (on ? " on" : " off"));
+        switch (which) {
+            case 0:
+                p.files.failWrites = on;
+                break;
+            case 1:
+                p.files.failCreates = on;
+                break;
+            case 2:
+                p.files.freeSpace = on ? static_cast<std::size_t>(Uniform(0, 100'000)) : SIZE_MAX;
+                break;
+            case 3:
+                p.clipboard.busy = on;
+                break;
+            case 4:
+                p.registry.failOpen = on;
+                break;
+            case 5:
+                if (on)
+                    p.registry.failingWrites.insert(kSettingRows[static_cast<std::size_t>(Uniform(0, 40))].name);
+                else
+                    p.registry.failingWrites.clear();
+                break;
+            case 6:
+                p.screen.failGrabs = on;
+                break;
+            case 7:
+                p.window.failShow = on && Chance(4);
+                p.window.failHide = on && Chance(4);
+                break;
+            case 8:
+                if (on)
+                    p.sound.results[Chance(2) ? "ShutterSound" : "SelectClickSound"] =
+                        Chance(2) ? SoundResult{PlatformError{1813, "The specified resource type cannot be found."}}
+                                  : SoundResult{std::nullopt, true};
+                else
+                    p.sound.results.clear();
+                break;
+            default: {
+                // A file where the capture folder belongs, so that it cannot be created.
+                const std::string folder = form_->lens.CaptureFolder;
+                p.files.folders.erase(folder);
+                if (on)
+                    p.files.files[folder] = {};
+                else
+                    p.files.files.erase(folder);
+                folderBlocked_ = on;
+                break;
+            }
+        }
+    }
+
+    // ---- Invariants
+
+    std::string Check(int factorBefore, const std::array<int, 3>& sizesBefore) {
+        TFormFilter& form = *form_;
+        if (form.BackBuffer().Width() != 200 || form.BackBuffer().Height() != 200)
+            return "BackBuffer is not 200 x 200";
+        if (std::string group = RadioGroups(); !group.empty())
+            return group;
+        const LensState& lens = form.lens;
+        const Magnification* m = MagnificationOf(lens.Factor);
+        if (redrawn_ && m != nullptr) {
+            int checked = 0;
+            for (const Magnification& each : kMagnifications)
+                checked += form.PopupMenu1.Checked(each.item) ? 1 : 0;
+            if (checked != 1)
+                return std::to_string(checked) + " magnification items checked after a draw";
+            if (m->factor > 0 && (lens.RulerFactor >= m->viewSpan || lens.CaliperFactorH >= m->viewSpan ||
+                                  lens.CaliperFactorV >= m->viewSpan))
+                return "a factor reaches past the magnified view after a draw";
+            if (lens.RulerFactor < 1)
+                return "RulerFactor below 1 after a draw";
+        }
+        // The keys keep the factors within their bounds: one that was inside stays inside.
+        if (!restarted_ && m != nullptr && factorBefore == lens.Factor) {
+            const std::array<int, 3> sizes = Sizes();
+            const std::array<int, 3> lowest = {kLowestRulerFactor, kLowestCaliperFactor, kLowestCaliperFactor};
+            for (std::size_t i = 0; i < 3; ++i) {
+                const bool wasInside = sizesBefore[i] >= lowest[i] && sizesBefore[i] <= m->viewSpan;
+                if (wasInside && (sizes[i] < lowest[i] || sizes[i] > m->viewSpan))
+                    return "factor " + std::to_string(i) + " left " + std::to_string(lowest[i]) + ".." +
+                           std::to_string(m->viewSpan) + ": " + std::to_string(sizes[i]);
+            }
+        }
+        if (lens.Recapturing)
+            return "Recapturing still set after the event";
+        if (lens.CornerStep < 0 || lens.CornerStep > 10)
+            return "CornerStep " + std::to_string(lens.CornerStep);
+        if (!platform_.window.visible && !platform_.window.failShow && !platform_.window.failHide && !showEverFailed_)
+            return "the lens is left hidden";
+        showEverFailed_ = showEverFailed_ || platform_.window.failShow || platform_.window.failHide;
+        // The version box is the one message that reports no failure.
+        const FakeDialogs& dialogs = platform_.dialogs;
+        if (!faultActive_ && !dialogs.errors.empty())
+            return "an error box with nothing failing: " + dialogs.errors.back();
+        if (!faultActive_ && !dialogs.messages.empty() && dialogs.messages.back().rfind("Pixoscope version", 0) != 0)
+            return "a message with nothing failing: " + dialogs.messages.back();
+        if (!settingsLost_.empty())
+            return "setting " + settingsLost_ + " did not survive a close";
+        return CaptureFiles();
+    }
+
+    std::string RadioGroups() const {
+        std::array<std::array<int, 64>, 64> counts{};
+        for (const MenuItemDef& item : MenuTable()) {
+            if ((item.kind == MenuKind::Radio || item.kind == MenuKind::RadioManual) &&
+                form_->PopupMenu1.Checked(item.id) && ++counts[item.group % 64][static_cast<int>(item.parent) % 64] > 1)
+                return "two checked items in radio group " + std::to_string(item.group);
+        }
+        return {};
+    }
+
+    // Every capture file is a complete BMP. Checked files are taken away, as a user would, so the storm's
+    // memory stays small.
+    std::string CaptureFiles() {
+        FakeFiles& files = platform_.files;
+        if (files.writeCount == writesChecked_)
+            return {};
+        filesWritten += files.writeCount - writesChecked_;
+        writesChecked_ = files.writeCount;
+        for (auto it = files.files.begin(); it != files.files.end();) {
+            if (it->first.size() > 4 && it->first.compare(it->first.size() - 4, 4, ".bmp") == 0) {
+                if (!CompleteBmp(it->second))
+                    return "incomplete capture file " + it->first;
+                it = files.files.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        return {};
+    }
+
+    std::mt19937_64 rng_;
+    FakePlatform platform_;
+    std::unique_ptr<TFormFilter> form_;
+    std::deque<std::string> recent_;
+    bool faultActive_ = false;
+    bool redrawn_ = false;
+    bool restarted_ = false;
+    bool folderBlocked_ = false;
+    bool showEverFailed_ = false;
+    int writesChecked_ = 0;
+    std::string settingsLost_;
+
+  public:
+    // What the storm made happen, to show that it reaches the lens's corners.
+    long long restarts = 0;
+    long long filesWritten = 0;
+    long long errorsShown = 0;
+    int hugeOdds_ = 2000;
+};
+
+TEST(EventStorm, EveryEventKeepsTheLensSound) {
+    const auto firstSeed = static_cast<std::uint64_t>(EnvNumber("PIXO_STORM_SEED", 1));
+    const long long total = EnvNumber("PIXO_STORM_EVENTS", kDefaultEvents);
+    long long sent = 0;
+    long long restarts = 0;
+    long long files = 0;
+    long long errors = 0;
+    for (std::uint64_t seed = firstSeed; sent < total; ++seed) {
+        Storm storm(seed);
+        const long long count = std::min(kEventsPerRun, total - sent);
+        for (long long i = 0; i < count; ++i) {
+            const std::string broken = storm.Step(i);
+            if (!broken.empty()) {
+                FAIL() << "seed " << seed << ", " << broken << "\nreplay: PIXO_STORM_SEED=" << seed
+                       << " PIXO_STORM_EVENTS=" << i + 1 << " build/native-asan/tests/pixo_unit_tests"
+                       << " --gtest_filter=EventStorm.*";
+            }
+        }
+        sent += count;
+        restarts += storm.restarts;
+        files += storm.filesWritten;
+        errors += storm.errorsShown;
+    }
+    std::printf("event storm: %lld events from seed %llu: %lld lens starts, %lld capture files, %lld error boxes\n",
+                sent, static_cast<unsigned long long>(firstSeed), restarts, files, errors);
+}
+
+}  // namespace
+}  // namespace pixo
