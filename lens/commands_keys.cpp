@@ -1,5 +1,4 @@
 // The keyboard: menu shortcuts first, then the key handler's own keys.
-#include "commands/magnification.h"
 #include "lens/form_filter.h"
 
 namespace pixo {
