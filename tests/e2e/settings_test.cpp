@@ -25,7 +25,40 @@ DWORD StoredValueCount() {
     return count;
 }
 
-class Settings : public LensSession {};
+// Ends the user's session as the system does at log-off: every program is asked whether it may end, then told
+// that it ends. Under Wine its own tool does it for the whole prefix; on Windows the two messages go to the lens.
+void EndSession(HWND lens) {
+    if (!RunningOnWine()) {
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(lens, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+        SendMessageTimeoutW(lens, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+        return;
+    }
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    ChildProcess wineboot;
+    std::wstring error;
+    ASSERT_TRUE(wineboot.Start(std::wstring(system) + L"\\wineboot.exe", L"--end-session", error)) << error;
+    EXPECT_TRUE(wineboot.WaitForExit(kActionTimeout)) << "the session did not end";
+}
+
+class Settings : public LensSession {
+  protected:
+    // The caliper instead of the lens border, 3x, and the lens 10 pixels to the right; the move shows that the
+    // keys before it were handled.
+    void ChangeOptions() {
+        PressOnLens('K', {VK_CONTROL});
+        PressOnLens('3');
+        PressOnLens(VK_RIGHT, {VK_CONTROL});
+        ASSERT_TRUE(ExpectLensAt(kStartPosition.x + 10, kStartPosition.y));
+    }
+    void ExpectChangedOptionsStored() {
+        EXPECT_EQ(StoredValueCount(), 41u);
+        EXPECT_EQ(StoredDword(L"CALIPER"), 1u);
+        EXPECT_EQ(StoredDword(L"Factor"), 2u);
+        EXPECT_EQ(StoredDword(L"WinStatusLeft"), static_cast<DWORD>(kStartPosition.x + 10));
+    }
+};
 
 TEST_F(Settings, OptionsChangedWithTheirKeysComeBackAfterCtrlXAndARestart) {
     PressOnLens('K', {VK_CONTROL});  // caliper instead of the lens border
@@ -64,6 +97,22 @@ TEST_F(Settings, ClosingWhileMeasuringStoresTheOptionsOfBefore) {
     ASSERT_TRUE(LensProcess().WaitForExit(kActionTimeout)) << "the program still runs after Ctrl+X";
     EXPECT_EQ(StoredDword(L"Crosshair"), 1u);
     EXPECT_EQ(StoredDword(L"RGB"), 1u);
+}
+
+TEST_F(Settings, OptionsSurviveTheEndOfTheSession) {
+    ChangeOptions();
+    EndSession(Lens());
+    // The system ends the program after the session's end without closing its window.
+    LensProcess().Kill();
+    ExpectChangedOptionsStored();
+}
+
+TEST_F(Settings, OptionsSurviveAKillRightAfterTheClose) {
+    ChangeOptions();
+    PressOnLens('X', {VK_CONTROL});
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(Lens()); }, kActionTimeout)) << "the lens is still shown";
+    LensProcess().Kill();
+    ExpectChangedOptionsStored();
 }
 
 }  // namespace
