@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cstdint>
+
 #include "commands/magnification.h"
 #include "lens/form_filter.h"
 
@@ -92,8 +95,13 @@ void TFormFilter::MagnifyTo(int newFactor) {
             delta = old->zoomstep - target.zoomstep;
         }
         if (delta != 0) {
-            services_.window.SetTop(services_.window.Top() + delta);
-            services_.window.SetLeft(services_.window.Left() + delta);
+            // The stored Zoomstep may be any number; the window goes no farther than kFarthestPosition.
+            const auto moved = [delta](int from) {
+                return static_cast<int>(
+                    std::clamp<std::int64_t>(std::int64_t{from} + delta, -kFarthestPosition, kFarthestPosition));
+            };
+            services_.window.SetTop(moved(services_.window.Top()));
+            services_.window.SetLeft(moved(services_.window.Left()));
         }
     }
     lens.Zoomstep = target.zoomstep;

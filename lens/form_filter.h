@@ -33,6 +33,10 @@ enum class MouseButton { Left, Right, Middle };
 class TFormFilter {
   public:
     static constexpr int kLensSize = 200;
+    // No desktop reaches this far from the primary screen. The lens never moves beyond it, whatever a damaged
+    // stored value asks for, so that the arithmetic on its position cannot overflow; such a lens is off every
+    // screen, and the next start puts it back at its first-run place.
+    static constexpr int kFarthestPosition = 1 << 24;
     // What lens pixels show whose source lies outside the captured screen.
     static constexpr Color kOutsideCapture = kBlack;
     // A file of this name in the program's folder marks a developer build: settings go to their own subkey

@@ -45,12 +45,8 @@ std::int32_t TFormFilter::StoredIntegerValue(StoredInteger which) {
     return field != nullptr ? *field : 0;
 }
 
-// No desktop reaches this far from the primary screen. A stored position beyond it (a damaged value) is
-// pulled in to it before the window goes there, so that the lens's arithmetic on its position cannot
-// overflow; such a lens is off every screen and ReadSettings then puts it back at its first-run place.
-constexpr std::int32_t kFarthestPosition = 1 << 24;
-
 void TFormFilter::SetStoredInteger(StoredInteger which, std::int32_t value) {
+    // A damaged position is pulled in before the window goes there (see kFarthestPosition).
     const std::int32_t position = std::clamp(value, -kFarthestPosition, kFarthestPosition);
     if (which == StoredInteger::WindowTop)
         services_.window.SetTop(position);

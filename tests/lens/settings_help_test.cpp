@@ -233,6 +233,15 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Frame2X", INT32_MAX},
                     {"Frame2Y", INT32_MAX}},
                    200,
+                   200},
+        // The 1:1 key shifts the window by the stored Zoomstep when the ruler moves with the magnification.
+        OutOfRange{"largest zoomstep",
+                   {{"Factor", 1}, {"Zoomstep", INT32_MAX}, {"RULER", 1}, {"YXMoveOnMeasure", 1}},
+                   200,
+                   200},
+        OutOfRange{"smallest zoomstep",
+                   {{"Factor", 3}, {"Zoomstep", INT32_MIN}, {"RULER", 1}, {"YXMoveOnMeasure", 1}},
+                   200,
                    200}),
     [](const ::testing::TestParamInfo<OutOfRange>& param) {
         std::string name;
