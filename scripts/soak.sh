@@ -4,7 +4,8 @@
 #
 #   scripts/soak.sh [events] [first seed]
 #
-# A failure prints the run's seed and the event that broke the lens; the line after "replay:" repeats it.
+# A failure prints the run's seed and the event that broke the lens (for a sanitizer's report, the events
+# before it); the line after "replay:" repeats it.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$PIXO_ROOT"
@@ -29,6 +30,13 @@ soak_worker() {
         if ! PIXO_STORM_SEED=$seed PIXO_STORM_EVENTS=$chunk \
             build/native-asan/tests/pixo_unit_tests --gtest_filter='EventStorm.*' >"build/soak-storm-$worker.out" 2>&1; then
             cat "build/soak-storm-$worker.out"
+            # A sanitizer ends the process before the test can say where it was: run the chunk again with
+            # every event printed, and show the ones before the report.
+            echo "seeds $seed..$((seed + 9)) failed; the chunk again, with the events before the report:"
+            PIXO_STORM_TRACE=1 PIXO_STORM_SEED=$seed PIXO_STORM_EVENTS=$chunk \
+                build/native-asan/tests/pixo_unit_tests --gtest_filter='EventStorm.*' 2>&1 | tail -n 30
+            echo "replay: PIXO_STORM_TRACE=1 PIXO_STORM_SEED=$seed PIXO_STORM_EVENTS=$chunk" \
+                "build/native-asan/tests/pixo_unit_tests --gtest_filter='EventStorm.*'"
             return 1
         fi
         echo "seeds $seed..$((seed + 9)): $(grep -o '[0-9]* events.*' "build/soak-storm-$worker.out")" >>"$log"

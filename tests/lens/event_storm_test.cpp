@@ -5,17 +5,19 @@
 //
 // PIXO_STORM_SEED sets the first run's seed (each further run takes the next one) and PIXO_STORM_EVENTS the
 // number of events in all. A failure prints the run's seed, the event's number and the last events sent;
-// PIXO_STORM_SEED=<seed> PIXO_STORM_EVENTS=<number + 1> replays it.
+// PIXO_STORM_SEED=<seed> PIXO_STORM_EVENTS=<number + 1> replays it. A sanitizer's report ends the process at
+// once, before the test can say where it was: PIXO_STORM_TRACE=1 prints every event as it is sent, so the
+// report follows the event that caused it.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <memory>
 #include <random>
-#include <sstream>
 #include <string>
 
 #include "capture/bmp_encoder.h"
@@ -64,7 +66,7 @@ constexpr std::array<std::uint16_t, 30> kLensKeys = {
 class Storm {
   public:
     // Every tenth run starts on the largest screen, until its first change of screen size.
-    explicit Storm(std::uint64_t seed) : rng_(seed) {
+    explicit Storm(std::uint64_t seed) : rng_(seed), seed_(seed), trace_(EnvNumber("PIXO_STORM_TRACE", 0) != 0) {
         if (seed % 10 == 0)
             platform_.screen.SetSize(7680, 4320);
         StartLens();
@@ -72,6 +74,7 @@ class Storm {
 
     // Sends one event and checks the invariants; an empty string when they hold, else what broke.
     std::string Step(long long number) {
+        number_ = number;
         ClearRecords();
         faultActive_ = AnyFault();
         const int factorBefore = form_->lens.Factor;
@@ -82,14 +85,16 @@ class Storm {
         faultActive_ = faultActive_ || AnyFault();
         errorsShown += static_cast<long long>(platform_.dialogs.errors.size());
         std::string broken = Check(factorBefore, sizesBefore);
-        if (!broken.empty()) {
-            std::ostringstream out;
-            out << "event " << number << ": " << broken << "\nlast events:";
-            for (const std::string& e : recent_)
-                out << "\n  " << e;
-            return out.str();
-        }
+        if (!broken.empty())
+            return "event " + std::to_string(number) + ": " + broken + "\n" + LastEvents();
         return {};
+    }
+
+    std::string LastEvents() const {
+        std::string out = "last events:";
+        for (const std::string& e : recent_)
+            out += "\n  " + e;
+        return out;
     }
 
   private:
@@ -97,6 +102,9 @@ class Storm {
     bool Chance(int inN) { return Uniform(0, inN - 1) == 0; }
 
     void Log(std::string text) {
+        if (trace_)
+            std::fprintf(stderr, "seed %llu event %lld: %s\n", static_cast<unsigned long long>(seed_), number_,
+                         text.c_str());
         recent_.push_back(std::move(text));
         if (recent_.size() > 24)
             recent_.pop_front();
@@ -437,6 +445,9 @@ class Storm {
     }
 
     std::mt19937_64 rng_;
+    std::uint64_t seed_;
+    bool trace_;  // every event on the error stream as it is sent: what a sanitizer's report follows
+    long long number_ = 0;
     FakePlatform platform_;
     std::unique_ptr<TFormFilter> form_;
     std::deque<std::string> recent_;
@@ -456,6 +467,11 @@ class Storm {
     int hugeOdds_ = 2000;
 };
 
+std::string ReplayCommand(std::uint64_t seed, long long events) {
+    return "replay: PIXO_STORM_SEED=" + std::to_string(seed) + " PIXO_STORM_EVENTS=" + std::to_string(events) +
+           " build/native-asan/tests/pixo_unit_tests --gtest_filter=EventStorm.*";
+}
+
 TEST(EventStorm, EveryEventKeepsTheLensSound) {
     const auto firstSeed = static_cast<std::uint64_t>(EnvNumber("PIXO_STORM_SEED", 1));
     const long long total = EnvNumber("PIXO_STORM_EVENTS", kDefaultEvents);
@@ -468,11 +484,8 @@ TEST(EventStorm, EveryEventKeepsTheLensSound) {
         const long long count = std::min(kEventsPerRun, total - sent);
         for (long long i = 0; i < count; ++i) {
             const std::string broken = storm.Step(i);
-            if (!broken.empty()) {
-                FAIL() << "seed " << seed << ", " << broken << "\nreplay: PIXO_STORM_SEED=" << seed
-                       << " PIXO_STORM_EVENTS=" << i + 1 << " build/native-asan/tests/pixo_unit_tests"
-                       << " --gtest_filter=EventStorm.*";
-            }
+            if (!broken.empty())
+                FAIL() << "seed " << seed << ", " << broken << "\n" << ReplayCommand(seed, i + 1);
         }
         sent += count;
         restarts += storm.restarts;
