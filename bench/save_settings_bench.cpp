@@ -2,15 +2,19 @@
 // close: the costs of encoding a capture, of writing it as a new file, and of the settings store.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "capture/bmp_encoder.h"
 #include "fakes/fake_platform.h"
 #include "lens/form_filter.h"
+#include "platform/files.h"
 
 namespace pixo {
 namespace {
@@ -43,18 +47,24 @@ void SaveIntoMemory(benchmark::State& state, Screen screen) {
     }
 }
 
-// As the program saves: the encoded file written beside its final name, then renamed to it.
+// As the program saves: encoded a piece at a time into a file beside its final name, then renamed to it.
 void SaveIntoNewFile(benchmark::State& state, Screen screen) {
     const Bitmap capture = CaptureOf(screen);
     const char* dir = std::getenv("PIXO_BENCH_DIR");
     const std::string folder = dir != nullptr && *dir != '\0' ? dir : "/tmp";
     const std::string path = folder + "/pixo_bench_save.bmp";
     const std::string temporary = path + ".part";
+    std::vector<std::uint8_t> piece(kFilePieceBytes);
     for (auto _ : state) {
-        const std::vector<std::uint8_t> bytes = EncodeBmp(capture);
+        BmpPieces bmp(capture);
         {
             std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-            file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            for (std::uint64_t left = bmp.Size(); left > 0;) {
+                const auto part = static_cast<std::size_t>(std::min<std::uint64_t>(left, piece.size()));
+                bmp.Fill(std::span(piece).first(part));
+                file.write(reinterpret_cast<const char*>(piece.data()), static_cast<std::streamsize>(part));
+                left -= part;
+            }
         }
         std::rename(temporary.c_str(), path.c_str());
         state.PauseTiming();

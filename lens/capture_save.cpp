@@ -1,5 +1,7 @@
 // Saving captures: the whole screen, a crop or the stored Qframe, to a BMP file or to the clipboard; and
 // opening the saved pictures.
+#include <span>
+
 #include "capture/bmp_encoder.h"
 #include "capture/region.h"
 #include "lens/form_filter.h"
@@ -82,13 +84,13 @@ Failure TFormFilter::WriteCaptureFile(CaptureKind kind, const Bitmap& bitmap) {
         if (Failure failure = files.CreateFolders(folder))
             return failure;
     }
-    const std::vector<std::uint8_t> bytes = EncodeBmp(bitmap);
-    if (bytes.empty())
+    BmpPieces file(bitmap);
+    if (file.Size() == 0)
         return PlatformError{0, "The capture is too large for a BMP file."};
     const std::string path =
         FreeCapturePath(folder, kind, services_.clock.Now(), [&](const std::string& p) { return files.FileExists(p); });
-    // The file appears under its name only once it is complete (see IFiles::WriteFile).
-    return files.WriteFile(path, bytes);
+    // Encoded as it is written, a piece at a time; the file appears under its name only once it is complete.
+    return files.WritePieces(path, file.Size(), [&file](std::span<std::uint8_t> piece) { file.Fill(piece); });
 }
 
 Failure TFormFilter::PutOnClipboard(const Bitmap& bitmap) {

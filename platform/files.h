@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,6 +20,14 @@ struct FileVersion {
     std::uint16_t build = 0;
 };
 
+// Puts the next bytes of a file being written into `piece`, filling it whole. It is called piece after piece,
+// in order, until the file's size is reached.
+using FilePieces = std::function<void(std::span<std::uint8_t> piece)>;
+
+// The size of the pieces a file is written in: large enough that each write is cheap, small enough that a
+// piece is still in the processor's caches when it is written.
+constexpr std::size_t kFilePieceBytes = std::size_t{1} << 20;
+
 // Paths are UTF-8 with backslashes. Failures carry the system's code and text.
 class IFiles {
   public:
@@ -25,9 +36,17 @@ class IFiles {
     virtual bool FolderExists(const std::string& path) = 0;
     // Creates the folder and any missing parents; no failure when it exists afterwards.
     virtual Failure CreateFolders(const std::string& path) = 0;
-    // Writes the whole file, replacing any file of that name. The bytes go to a file beside it first, so no
-    // half-written file ever carries the name.
-    virtual Failure WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
+    // Writes a file of `size` bytes, replacing any file of that name, asking `fill` for them a piece at a time
+    // (kFilePieceBytes at most), so that a large file never has to be held whole. The bytes go to a file beside it
+    // first, so no half-written file ever carries the name.
+    virtual Failure WritePieces(const std::string& path, std::uint64_t size, const FilePieces& fill) = 0;
+    // Writes the whole file from memory, as WritePieces does.
+    Failure WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+        return WritePieces(path, bytes.size(), [&bytes](std::span<std::uint8_t> piece) {
+            std::memcpy(piece.data(), bytes.data(), piece.size());
+            bytes = bytes.subspan(piece.size());
+        });
+    }
     // The file version of a program file; nothing when it has no version resource (which is no failure).
     virtual std::optional<FileVersion> FileVersionOf(const std::string& path) = 0;
 };

@@ -52,14 +52,14 @@ std::wstring FolderOf(const std::wstring& path) {
     return slash == 0 || (slash == 2 && path[1] == L':') ? path.substr(0, slash + 1) : path.substr(0, slash);
 }
 
-bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
-    constexpr std::size_t kChunk = 1u << 24;
-    while (!bytes.empty()) {
-        const std::size_t part = std::min(bytes.size(), kChunk);
+bool WriteAll(HANDLE file, std::uint64_t size, const FilePieces& fill, std::vector<std::uint8_t>& piece) {
+    while (size > 0) {
+        const auto part = static_cast<DWORD>(std::min<std::uint64_t>(size, piece.size()));
+        fill(std::span(piece).first(part));
         DWORD written = 0;
-        if (!::WriteFile(file, bytes.data(), static_cast<DWORD>(part), &written, nullptr) || written != part)
+        if (!::WriteFile(file, piece.data(), part, &written, nullptr) || written != part)
             return false;
-        bytes = bytes.subspan(part);
+        size -= part;
     }
     return true;
 }
@@ -102,7 +102,7 @@ Failure Win32Files::CreateFolders(const std::string& path) {
     return std::nullopt;
 }
 
-Failure Win32Files::WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+Failure Win32Files::WritePieces(const std::string& path, std::uint64_t size, const FilePieces& fill) {
     const std::wstring target = Utf8ToWide(path);
     // Replacing by a move would get past a read-only file (or, on some systems, fail only at the move):
     // refuse it, and a folder of that name, the way opening the file for writing would.
@@ -118,7 +118,10 @@ Failure Win32Files::WriteFile(const std::string& path, std::span<const std::uint
     {
         const FileHandle file(
             CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        written = file && WriteAll(file.Get(), bytes);
+        const auto pieceBytes = static_cast<std::size_t>(std::min<std::uint64_t>(size, kFilePieceBytes));
+        if (piece_.size() < pieceBytes)
+            piece_.resize(pieceBytes);
+        written = file && WriteAll(file.Get(), size, fill, piece_);
     }
     if (written && MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING))
         return std::nullopt;

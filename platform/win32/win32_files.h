@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/files.h"
 
 namespace pixo {
@@ -13,8 +16,12 @@ class Win32Files final : public IFiles {
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
     Failure CreateFolders(const std::string& path) override;
-    Failure WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
+    Failure WritePieces(const std::string& path, std::uint64_t size, const FilePieces& fill) override;
     std::optional<FileVersion> FileVersionOf(const std::string& path) override;
+
+  private:
+    // The piece being written, kept from one write to the next.
+    std::vector<std::uint8_t> piece_;
 };
 
 }  // namespace pixo

@@ -1,8 +1,11 @@
 // The BMP bytes of captures, their file names and the clipping of regions to the capture.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -43,6 +46,24 @@ TEST(BmpEncoder, SizesFollowTheBitmapAndAnEmptyOneGivesNothing) {
     EXPECT_EQ(u32(18), 201u);
     EXPECT_EQ(u32(22), 151u);
     EXPECT_TRUE(EncodeBmp(Bitmap()).empty());
+}
+
+TEST(BmpEncoder, PiecesOfAnySizeMakeTheSameFile) {
+    Bitmap capture(7, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            capture.SetPixel(x, y, static_cast<Pixel>(0x01020304u * static_cast<std::uint32_t>(1 + x + 7 * y)));
+    const std::vector<std::uint8_t> whole = EncodeBmp(capture);
+    // Inside the file header, at the end of the headers, inside a pixel, a row and more, past the end.
+    for (const std::size_t size : {1u, 3u, 13u, 54u, 55u, 30u, 29u, 200u}) {
+        BmpPieces pieces(capture);
+        std::vector<std::uint8_t> file(whole.size() + 5, 0xAA);
+        for (std::size_t at = 0; at < file.size(); at += size)
+            pieces.Fill(std::span(file).subspan(at, std::min(size, file.size() - at)));
+        EXPECT_EQ(std::vector(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(whole.size())), whole)
+            << "pieces of " << size;
+        EXPECT_EQ(std::vector(file.end() - 5, file.end()), std::vector<std::uint8_t>(5, 0)) << "pieces of " << size;
+    }
 }
 
 TEST(CaptureNames, PrefixAndTimeStampFromTheClock) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace pixo {
 namespace {
@@ -69,16 +70,19 @@ Failure FakeFiles::CreateFolders(const std::string& path) {
     return std::nullopt;
 }
 
-Failure FakeFiles::WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+Failure FakeFiles::WritePieces(const std::string& path, std::uint64_t size, const FilePieces& fill) {
     const std::string file = Trimmed(path);
     const std::string parent = ParentOf(file);
     if (!parent.empty() && !FolderExists(parent))
         return PathNotFound();
     if (failWrites || folders.count(file) != 0)
         return AccessDenied();
-    if (bytes.size() > freeSpace)
+    if (size > freeSpace)
         return PlatformError{112, "There is not enough space on the disk."};
-    files[file].assign(bytes.begin(), bytes.end());
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    for (std::size_t at = 0; at < bytes.size(); at += pieceSize)
+        fill(std::span(bytes).subspan(at, std::min(pieceSize, bytes.size() - at)));
+    files[file] = std::move(bytes);
     ++writeCount;
     return std::nullopt;
 }

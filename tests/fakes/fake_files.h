@@ -23,7 +23,7 @@ class FakeFiles final : public IFiles {
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
     Failure CreateFolders(const std::string& path) override;
-    Failure WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
+    Failure WritePieces(const std::string& path, std::uint64_t size, const FilePieces& fill) override;
     std::optional<FileVersion> FileVersionOf(const std::string& path) override;
 
     std::map<std::string, std::vector<std::uint8_t>, PathLess> files;
@@ -36,6 +36,8 @@ class FakeFiles final : public IFiles {
     // and, as the real one writes beside the file and renames, leaves nothing under the file's name.
     std::size_t freeSpace = SIZE_MAX;
     std::map<std::string, FileVersion, PathLess> versions;  // program files with a version resource
+    // The size of the pieces asked for: odd, so that pieces end inside pixels and rows.
+    std::size_t pieceSize = 65537;
 };
 
 }  // namespace pixo
