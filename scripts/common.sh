@@ -37,16 +37,25 @@ pixo_wm_running() {
 # desktop without one is no user's desktop: the keyboard goes to whatever window lies under the pointer
 # rather than to the active one, windows opened later cover those kept on top, and Wine waits seconds for a
 # window manager to withdraw each window it hides.
+#
+# Right after a fresh Xvfb says it is ready, Openbox now and then cannot open the display (about one start
+# in twenty) and exits; it is started again then.
 pixo_start_wm() {
     command -v openbox >/dev/null || pixo_ensure_packages
-    openbox --sm-disable --config-file "$PIXO_ROOT/scripts/openbox.xml" >/dev/null 2>&1 &
-    PIXO_WM_PID=$!
-    local _
-    for _ in $(seq 1 200); do
-        pixo_wm_running && return 0
-        kill -0 "$PIXO_WM_PID" 2>/dev/null || break
-        sleep 0.05
+    local attempt _
+    for attempt in 1 2 3 4 5; do
+        openbox --sm-disable --config-file "$PIXO_ROOT/scripts/openbox.xml" >/dev/null 2>&1 &
+        PIXO_WM_PID=$!
+        for _ in $(seq 1 200); do
+            pixo_wm_running && return 0
+            kill -0 "$PIXO_WM_PID" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill "$PIXO_WM_PID" 2>/dev/null || true
+        wait "$PIXO_WM_PID" 2>/dev/null || true
+        sleep 0.2
     done
+    PIXO_WM_PID=""
     echo "The window manager did not start on $DISPLAY" >&2
     return 1
 }
