@@ -5,30 +5,16 @@
 
 #include "e2e/driver/png_writer.h"
 #include "e2e/driver/system.h"
+#include "platform/win32/dib_info.h"
 
 namespace pixo::e2e {
-namespace {
-
-// 32-bit pixels, top-down: the layout of ScreenPicture.
-BITMAPINFO PictureFormat(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-}  // namespace
 
 ScreenPicture GrabScreen(const RECT& area) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0)
         return {};
-    BITMAPINFO info = PictureFormat(width, height);
+    BITMAPINFO info = TopDownInfo(width, height);  // the layout of ScreenPicture
 
     ScreenPicture picture(area.left, area.top, width, height);
     const HDC screen = GetDC(nullptr);
@@ -73,7 +59,7 @@ ScreenPicture GrabScreen(const RECT& area) {
 ScreenPicture ReadBitmap(HBITMAP bitmap, int width, int height) {
     if (width <= 0 || height <= 0)
         return {};
-    BITMAPINFO info = PictureFormat(width, height);
+    BITMAPINFO info = TopDownInfo(width, height);  // the layout of ScreenPicture
     ScreenPicture picture(0, 0, width, height);
     const HDC screen = GetDC(nullptr);
     if (screen == nullptr)
