@@ -4,6 +4,18 @@
 
 namespace pixo {
 
+bool IsFullPath(const std::string& path) {
+    const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    if (path.size() >= 3 && isLetter(path[0]) && path[1] == ':' && path[2] == '\\')
+        return true;
+    // A share: two backslashes, a server name, a backslash and a share name.
+    if (path.size() >= 5 && path[0] == '\\' && path[1] == '\\') {
+        const std::size_t server = path.find('\\', 2);
+        return server != std::string::npos && server > 2 && server + 1 < path.size() && path[server + 1] != '\\';
+    }
+    return false;
+}
+
 const char* CapturePrefix(CaptureKind kind) {
     switch (kind) {
         case CaptureKind::FullScreen:

@@ -7,6 +7,10 @@
 
 namespace pixo {
 
+// Whether the path names a place on its own, whatever the current folder: "C:\\..." or "\\\\server\\share...".
+// Captures go only to such a folder.
+bool IsFullPath(const std::string& path);
+
 // What a save writes, and the prefix of its file name.
 enum class CaptureKind { FullScreen, Crop, Qframe };
 const char* CapturePrefix(CaptureKind kind);

@@ -26,6 +26,18 @@ constexpr const Magnification* MagnificationOf(int factor) {
     return factor >= 0 && factor <= 3 ? &kMagnifications[factor] : nullptr;
 }
 
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+};
+
+// The screen pixel that the view shows at the crosshair's centre, lens pixel (100, 100), for a lens whose
+// top-left corner is at (left, top): the pixel the colour picker reads and the XY readout names. At 1:1, 2x
+// and 4x it is (left + 100, top + 100); at 3x, where 66 source pixels are stretched over 200, it is the one
+// the stretch places at 100. A factor outside 0..3 gives the centre.
+ScreenPoint CrosshairPixel(int left, int top, int factor);
+
 // Screen pixels across the view, 0 for a factor outside 0..3.
 constexpr int ViewSpanOf(int factor) {
     const Magnification* m = MagnificationOf(factor);

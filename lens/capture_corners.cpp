@@ -55,16 +55,18 @@ void TFormFilter::SaveStoredQframe() {
         services_.window.Invalidate();
         return;
     }
-    lens.RecaptureRequested = true;
-    RestartLens();
-    lens.RecaptureRequested = false;
+    // The Qframe is always saved from a fresh capture: after a failed grab nothing is written.
+    if (const Failure failure = Recapture()) {
+        ReportError(kScreenCaptureError, *failure);
+        return;
+    }
     // Taken only now: the recapture may let other messages run.
     lens.CropLeft = lens.Frame1X;
     lens.CropTop = lens.Frame1Y;
     lens.CropWidth = lens.Frame2X;
     lens.CropHeight = lens.Frame2Y;
     lens.CornerStep = 10;
-    SaveCapture();
+    (void)SaveCapture();  // a Qframe save confirms itself with the shutter only; failures have been shown
     // A selection in progress ended with the save: its guides go.
     ReInitAfterPopUp();
 }

@@ -8,37 +8,41 @@
 #include "raster/canvas.h"
 
 namespace pixo {
+namespace {
+
+// Another copy of the program may take each name chosen; after this many the save gives up.
+constexpr int kNameAttempts = 100;
+
+}  // namespace
 
 void TFormFilter::save1Click() {
-    SaveCapture();
+    (void)SaveCapture();  // every outcome has been shown to the user
 }
 
 TFormFilter::SaveResult TFormFilter::SaveCapture() {
-    if (screenBitmap_.Empty()) {
-        services_.dialogs.Message("Screen capture error!");
+    if (!capture_.HasPixels()) {
+        // No grab has worked since start: there is no picture to save, and none is made up.
+        ReportError(kScreenCaptureError, capture_.LastFailure().value_or(PlatformError{}));
         return SaveResult::Failed;
     }
     const SaveResult result = lens.CornerStep > 0 ? SaveRegion() : SaveFullScreen();
     // The shutter confirms every completed save, to a file or to the clipboard.
     if (result == SaveResult::Saved && PopupMenu1.Checked(MenuId::SoundonSave1))
-        PlayResourceSound("ShutterSound");
+        (void)PlayResourceSound("ShutterSound");  // a missing sound has been reported; the save is done
     return result;
 }
 
 TFormFilter::SaveResult TFormFilter::SaveFullScreen() {
     if (PopupMenu1.Checked(MenuId::RecapBefore1)) {
-        lens.RecaptureRequested = true;
-        RestartLens();
-        lens.RecaptureRequested = false;
+        // The user asked for the screen as it is now: an older capture is no answer.
+        if (const Failure failure = Recapture()) {
+            ReportError(kScreenCaptureError, *failure);
+            return SaveResult::Failed;
+        }
     }
-    const Failure failure = PopupMenu1.Checked(MenuId::SaveToClipB1)
-                                ? PutOnClipboard(screenBitmap_)
-                                : WriteCaptureFile(CaptureKind::FullScreen, screenBitmap_);
-    if (failure) {
-        ReportError(*failure);
-        return SaveResult::Failed;
-    }
-    return SaveResult::Saved;
+    if (PopupMenu1.Checked(MenuId::SaveToClipB1))
+        return PutOnClipboard(capture_.Pixels());
+    return WriteCaptureFile(CaptureKind::FullScreen, capture_.Pixels());
 }
 
 // A region is saved only as far as it lies on the capture; one with nothing on it saves nothing. Whatever
@@ -47,8 +51,9 @@ TFormFilter::SaveResult TFormFilter::SaveFullScreen() {
 TFormFilter::SaveResult TFormFilter::SaveRegion() {
     const bool qframe = lens.CornerStep == 10;
     const bool toClipboard = PopupMenu1.Checked(MenuId::SaveToClipB1) && lens.CornerStep < 10;
-    const std::optional<Region> region = ClipRegion({lens.CropLeft, lens.CropTop, lens.CropWidth, lens.CropHeight},
-                                                    screenBitmap_.Width(), screenBitmap_.Height());
+    const Bitmap& pixels = capture_.Pixels();
+    const std::optional<Region> region =
+        ClipRegion({lens.CropLeft, lens.CropTop, lens.CropWidth, lens.CropHeight}, pixels.Width(), pixels.Height());
     if (!region) {
         EndRegionSave();
         Label& bar = labels[LabelId::CropLabel];
@@ -59,15 +64,16 @@ TFormFilter::SaveResult TFormFilter::SaveRegion() {
         return SaveResult::NothingToSave;
     }
     Bitmap part;
-    CopyRegion(screenBitmap_, part, region->left, region->top, region->width, region->height);
-    const Failure failure =
-        toClipboard ? PutOnClipboard(part) : WriteCaptureFile(qframe ? CaptureKind::Qframe : CaptureKind::Crop, part);
-    EndRegionSave();
-    if (failure) {
-        ReportError(*failure);
+    if (!part.TryResize(region->width, region->height)) {
+        EndRegionSave();
+        ReportError("The capture was not saved: there is not enough memory for it.", OutOfMemory());
         return SaveResult::Failed;
     }
-    return SaveResult::Saved;
+    CopyRect(pixels, region->left, region->top, part, 0, 0, region->width, region->height, kOutsideCapture);
+    const SaveResult result =
+        toClipboard ? PutOnClipboard(part) : WriteCaptureFile(qframe ? CaptureKind::Qframe : CaptureKind::Crop, part);
+    EndRegionSave();
+    return result;
 }
 
 void TFormFilter::EndRegionSave() {
@@ -77,37 +83,69 @@ void TFormFilter::EndRegionSave() {
     labels[LabelId::CropLabel].text.Clear();
 }
 
-Failure TFormFilter::WriteCaptureFile(CaptureKind kind, const Bitmap& bitmap) {
-    IFiles& files = services_.files;
-    const std::string& folder = lens.CaptureFolder;
-    if (!files.FolderExists(folder)) {
-        if (Failure failure = files.CreateFolders(folder))
-            return failure;
-    }
-    BmpPieces file(bitmap);
-    if (file.Size() == 0)
-        return PlatformError{0, "The capture is too large for a BMP file."};
-    const std::string path =
-        FreeCapturePath(folder, kind, services_.clock.Now(), [&](const std::string& p) { return files.FileExists(p); });
-    // Encoded as it is written, a piece at a time; the file appears under its name only once it is complete.
-    return files.WritePieces(path, file.Size(), [&file](std::span<std::uint8_t> piece) { file.Fill(piece); });
+PlatformError TFormFilter::OutOfMemory() {
+    return {kOutOfMemoryCode, "Not enough memory resources are available to process this command."};
 }
 
-Failure TFormFilter::PutOnClipboard(const Bitmap& bitmap) {
-    return services_.clipboard.SetBitmap(bitmap);
+bool TFormFilter::EnsureCaptureFolder(std::string_view whatFailed) {
+    const std::string& folder = lens.CaptureFolder;
+    if (folder.empty()) {
+        // The system named no documents folder: a capture written anywhere else would be one the user
+        // never finds.
+        ReportError(std::string(whatFailed) + " There is no documents folder to keep captures in.", PlatformError{});
+        return false;
+    }
+    if (services_.files.FolderExists(folder))
+        return true;
+    if (const Failure failure = services_.files.CreateFolders(folder)) {
+        ReportError("The capture folder " + folder + " could not be created.", *failure);
+        return false;
+    }
+    return true;
+}
+
+TFormFilter::SaveResult TFormFilter::WriteCaptureFile(CaptureKind kind, const Bitmap& bitmap) {
+    if (!EnsureCaptureFolder("The capture was not saved."))
+        return SaveResult::Failed;
+    IFiles& files = services_.files;
+    const LocalTime time = services_.clock.Now();
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        BmpPieces file(bitmap);
+        if (file.Size() == 0) {
+            ReportError("The capture was not saved: it is too large for a BMP file.", PlatformError{});
+            return SaveResult::Failed;
+        }
+        const std::string path = FreeCapturePath(lens.CaptureFolder, kind, time, [&](const std::string& p) {
+            return files.FileExists(p) || files.FolderExists(p);
+        });
+        // Encoded as it is written, a piece at a time; the file appears under its name only once it is complete.
+        const Failure failure =
+            files.WritePieces(path, file.Size(), [&file](std::span<std::uint8_t> piece) { file.Fill(piece); });
+        if (!failure)
+            return SaveResult::Saved;
+        // Another copy of the program took the name while this one wrote: the next free name is taken.
+        if (failure->code == kNameTakenCode && attempt + 1 < kNameAttempts)
+            continue;
+        ReportError("The capture was not saved to " + path + ".", *failure);
+        return SaveResult::Failed;
+    }
+    return SaveResult::Failed;
+}
+
+TFormFilter::SaveResult TFormFilter::PutOnClipboard(const Bitmap& bitmap) {
+    if (const Failure failure = services_.clipboard.SetBitmap(bitmap)) {
+        ReportError("The capture was not put on the clipboard.", *failure);
+        return SaveResult::Failed;
+    }
+    return SaveResult::Saved;
 }
 
 void TFormFilter::OpenDumps1Click() {
-    IFiles& files = services_.files;
-    if (!files.FolderExists(lens.CaptureFolder)) {
-        if (const Failure failure = files.CreateFolders(lens.CaptureFolder)) {
-            ReportError(*failure);
-            return;
-        }
-    }
+    if (!EnsureCaptureFolder("The captured images cannot be shown."))
+        return;
     const std::optional<std::string> chosen = services_.dialogs.OpenPicture(lens.CaptureFolder);
-    if (chosen && files.FileExists(*chosen))
-        ShellOpen(*chosen);
+    if (chosen && services_.files.FileExists(*chosen))
+        ShellOpen(*chosen, "The picture " + *chosen + " could not be opened.");
 }
 
 }  // namespace pixo

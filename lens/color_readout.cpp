@@ -7,6 +7,13 @@
 namespace pixo {
 
 void TFormFilter::UpdateReadout() {
+    if (!capture_.HasPixels()) {
+        // No grab has worked yet: there is no colour to tell, and none is made up.
+        for (LabelId id : {LabelId::ColorLabel, LabelId::PMSLabel1, LabelId::PMSLabel1Shade, LabelId::GrayPercentLabel,
+                           LabelId::GrayPercentShade})
+            labels[id].text.Clear();
+        return;
+    }
     const Text grey = GreyText(PickedColor, PopupMenu1.Checked(MenuId::Showblack1));
     Label& greyLabel = labels[LabelId::GrayPercentLabel];
     Label& greyShade = labels[LabelId::GrayPercentShade];
@@ -70,7 +77,7 @@ void TFormFilter::CopyValuetoClipboard1Click() {
     if (!readoutShown_)
         return;
     if (const Failure failure = services_.clipboard.SetText(labels[LabelId::ColorLabel].text.View()))
-        ReportError(*failure);
+        ReportError("The colour value was not copied to the clipboard.", *failure);
 }
 
 }  // namespace pixo

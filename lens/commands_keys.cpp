@@ -58,9 +58,7 @@ void TFormFilter::FormKeyDown(std::uint16_t key, Modifiers shift) {
                 break;
             }
             case vk::Letter('R'):
-                lens.RecaptureRequested = true;
-                RestartLens();
-                lens.RecaptureRequested = false;
+                RecaptureOnRequest();
                 break;
             case vk::Letter('S'):
                 CycleLensMode();

@@ -48,11 +48,8 @@ void TFormFilter::MouseWheel(int delta, Modifiers modifiers) {
 void TFormFilter::FormMouseDown(MouseButton button, Modifiers /*shift*/, int x, int y, bool doubleClick) {
     lens.DragStartX = x;
     lens.DragStartY = y;
-    if (doubleClick) {
-        lens.RecaptureRequested = true;
-        RestartLens();
-        lens.RecaptureRequested = false;
-    }
+    if (doubleClick)
+        RecaptureOnRequest();
     if (button == MouseButton::Middle)
         SaveStoredQframe();
 }

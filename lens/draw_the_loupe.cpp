@@ -17,13 +17,16 @@ void TFormFilter::DrawTheLoupe() {
     const int top = services_.window.Top();
     lens.CenterX = left + kW / 2;
     lens.CenterY = top + kH / 2;
+    // The XY readout names the pixel the crosshair's centre shows, the one whose colour is read.
+    const ScreenPoint picked = CrosshairPixel(left, top, lens.Factor);
 
     Label& xy = labels[LabelId::XYLabel];
     xy.color = XYReadoutColor(lens);
-    xy.text = XYReadout(lens, lens.CenterX, lens.CenterY, decimalSeparator_, thousandsSeparator_).View();
+    xy.text = XYReadout(lens, picked.x, picked.y, decimalSeparator_, thousandsSeparator_).View();
     labels[LabelId::XYShadeLabel].text = xy.text.View();
 
     DrawMagnifiedView(left, top);
+    PickedColor = PickColor(picked);
     DrawFrame();
     if (RulerOrCaliperShown())
         DrawRulerAndCaliper();
@@ -54,12 +57,13 @@ void TFormFilter::DrawMagnifiedView(int left, int top) {
     const int sx = left + m->zoomstep;
     const int sy = top + m->zoomstep;
     if (m->factor == 0) {
-        CopyRect(screenBitmap_, sx, sy, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
+        CopyRect(capture_.Pixels(), sx, sy, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
     } else if (!lens.SmoothViewHeld) {
-        StretchCopy(screenBitmap_, sx, sy, m->stretchSize, m->stretchSize, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
+        StretchCopy(capture_.Pixels(), sx, sy, m->stretchSize, m->stretchSize, backBuffer_, 0, 0, kW, kH,
+                    kOutsideCapture);
     } else {
         // Resampled straight into the picture: a separate 200 x 200 target would only be copied over it.
-        CopyRegion(screenBitmap_, smoothSource_, sx, sy, m->stretchSize, m->stretchSize);
+        CopyRegion(capture_.Pixels(), smoothSource_, sx, sy, m->stretchSize, m->stretchSize);
         smoothView_.Resample(smoothSource_, backBuffer_);
     }
     // The ruler and caliper never measure past the view.
@@ -68,6 +72,15 @@ void TFormFilter::DrawMagnifiedView(int left, int top) {
     lens.CaliperFactorV = ClampedToView(lens.CaliperFactorV, m->factor);
     PopupMenu1.SetChecked(m->item, true);
     labels[LabelId::ZoomLabel].text = m->zoomText;
+}
+
+// The colour under the crosshair's centre: the captured pixel that the view shows at lens (100, 100), read
+// from the capture rather than from the picture, which the overlays draw over. The smoothed view shows a
+// resampled colour there instead, and that is the one read.
+Color TFormFilter::PickColor(ScreenPoint picked) const {
+    if (lens.SmoothViewHeld && lens.Factor > 0 && lens.Factor <= 3)
+        return backBuffer_.GetPixel(kW / 2, kH / 2);
+    return capture_.PixelAt(picked.x, picked.y);
 }
 
 void TFormFilter::DrawFrame() {
@@ -134,8 +147,6 @@ void TFormFilter::DrawCrosshair() {
 }
 
 void TFormFilter::DrawColorPicker() {
-    // The swatch's outline does not reach the picked pixel, so it is the same before and after it.
-    PickedColor = backBuffer_.GetPixel(99, 99);
     UpdateReadout();
     labels[LabelId::ColorShadeLabel].text = labels[LabelId::ColorLabel].text.View();
     DrawSwatch(HexColor(0xC0C0C0));

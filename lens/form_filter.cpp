@@ -17,8 +17,6 @@ void TFormFilter::FormCreate() {
     window.SetBounds(200, 200, kLensSize, kLensSize);
     backBuffer_.Resize(kLensSize, kLensSize);
     backBufferCreated_ = true;
-    const ScreenSize screen = services_.screen.PrimaryScreenSize();
-    screenBitmap_.Resize(screen.width, screen.height);
     // The smoothed view resamples one of three square sizes onto the lens; prepare their weights now so
     // that a draw never computes or allocates them.
     for (const Magnification& m : kMagnifications) {
@@ -37,16 +35,19 @@ void TFormFilter::FormCreate() {
     lens.ProductName = "Pixoscope";
     lens.SettingsKeyName = services_.files.FileExists(AppDir + kDeveloperMarker) ? kDeveloperSubkey : lens.ProductName;
     if (lens.SettingsKeyName != kDeveloperSubkey)
-        lens.CaptureFolder = lens.DocumentsDir + lens.ProductName + "\\Screendumps";
+        lens.CaptureFolder = lens.DocumentsDir.empty() ? "" : lens.DocumentsDir + lens.ProductName + "\\Screendumps";
     else
         lens.CaptureFolder = AppDir + "Screendumps";
+    if (!lens.CaptureFolder.empty() && services_.files.FolderExists(lens.CaptureFolder))
+        services_.files.RemoveLeftoverTemporaries(lens.CaptureFolder);
 
     ReadSettings();
 
     doubleBuffered_ = !PopupMenu1.Checked(MenuId::AddDelay1) && PopupMenu1.Checked(MenuId::DoubleBuffer1);
     window.SetRegion(kLensSize, kLensSize);
     ReleaseScreen();
-    CaptureScreen();
+    if (CaptureScreen())
+        StartMessage(kScreenCaptureError, kNothingSelectedColour);
     DrawTheLoupe();
 }
 
@@ -64,8 +65,12 @@ void TFormFilter::FormPaint() {
     lens.LensShown = true;
 }
 
+// A documents folder that is no full path (none at all, or what a broken profile gives) is no folder:
+// captures must not land relative to whatever the current folder happens to be.
 void TFormFilter::GetSpecialPaths() {
     lens.DocumentsDir = services_.shell.DocumentsFolder();
+    if (!IsFullPath(lens.DocumentsDir))
+        lens.DocumentsDir.clear();
     AddTrailingBackslash(lens.DocumentsDir);
 }
 
@@ -74,23 +79,23 @@ void TFormFilter::AddTrailingBackslash(std::string& path) {
         path += '\\';
 }
 
-void TFormFilter::CaptureScreen() {
-    if (captureHeld_)
-        return;
-    captureHeld_ = true;
+Failure TFormFilter::CaptureScreen() {
+    if (capture_.Held())
+        return std::nullopt;
     // The lens is hidden for every recapture; excluding it from capture as well covers compositors that
     // have not yet removed it from the screen image when the grab runs.
     services_.window.SetExcludedFromCapture(true);
     // A failed grab leaves the previous capture in place, so the lens keeps showing it.
-    services_.screen.Grab(screenBitmap_);
+    Failure failure = capture_.Take(services_.screen);
     services_.window.SetExcludedFromCapture(false);
+    return failure;
 }
 
 void TFormFilter::ReleaseScreen() {
-    captureHeld_ = false;
+    capture_.Release();
 }
 
-void TFormFilter::RestartLens() {
+Failure TFormFilter::RestartLens() {
     lens.Recapturing = true;
     lens.LensPainted = false;
     ReleaseScreen();
@@ -100,11 +105,12 @@ void TFormFilter::RestartLens() {
         services_.window.HandleOneMessage();
         services_.clock.Sleep(300);
     }
-    CaptureScreen();
+    Failure failure = CaptureScreen();
     services_.window.Show();
     ReturnToFront(inFront);
     lens.LensPainted = true;
     lens.Recapturing = false;
+    return failure;
 }
 
 void TFormFilter::HideBeforeGrab() {
@@ -115,10 +121,24 @@ void TFormFilter::HideBeforeGrab() {
 }
 
 void TFormFilter::Recapture_screenClick() {
-    lens.RecaptureRequested = true;
     services_.clock.Sleep(300);
-    RestartLens();
+    RecaptureOnRequest();
+}
+
+Failure TFormFilter::Recapture() {
+    lens.RecaptureRequested = true;
+    Failure failure = RestartLens();
     lens.RecaptureRequested = false;
+    return failure;
+}
+
+// F5, R and the double click: a grab that failed leaves the earlier picture, and the bar says so, so that
+// nobody takes it for the screen as it is now.
+void TFormFilter::RecaptureOnRequest() {
+    if (Recapture()) {
+        StartMessage(kScreenCaptureError, kNothingSelectedColour);
+        services_.window.Invalidate();
+    }
 }
 
 bool TFormFilter::WmActivateApp(bool activating, const std::function<void()>& passOn) {
@@ -140,7 +160,9 @@ bool TFormFilter::WmActivateApp(bool activating, const std::function<void()>& pa
         const bool inFront = services_.window.IsForeground();
         if (painted)
             HideBeforeGrab();
-        CaptureScreen();
+        // An automatic recapture that fails says nothing: the lens keeps the capture it had, which a save
+        // that needs a fresh one will not take (see HeldCapture).
+        (void)CaptureScreen();
         if (painted)
             services_.window.Show();
         ReturnToFront(inFront);
@@ -155,8 +177,11 @@ bool TFormFilter::WmActivateApp(bool activating, const std::function<void()>& pa
 // that was in front is put in front again, while the recapture's flag still makes the activation this
 // causes ignored. A refusal is ignored, as the hiding and showing errors are.
 void TFormFilter::ReturnToFront(bool wasInFront) {
-    if (wasInFront && !services_.window.IsForeground())
-        services_.window.BringToFront();
+    if (wasInFront && !services_.window.IsForeground()) {
+        // The system may refuse (another program took the foreground meanwhile); the lens is still on top of
+        // every window, and a click brings the keys back, so the recapture goes on.
+        (void)services_.window.BringToFront();
+    }
 }
 
 void TFormFilter::WmWindowPosChanged() {
@@ -185,14 +210,15 @@ void TFormFilter::Close1Click() {
     services_.window.Close();
 }
 
-void TFormFilter::ShellOpen(const std::string& target) {
-    services_.shell.Open(target);
+void TFormFilter::ShellOpen(const std::string& target, std::string_view whatFailed) {
+    if (const Failure failure = services_.shell.Open(target))
+        ReportError(whatFailed, *failure);
 }
 
 bool TFormFilter::PlayResourceSound(const std::string& name) {
     const SoundResult result = services_.sound.PlayWavResource(name);
     if (result.missing) {
-        ReportError(*result.missing);
+        ReportError("The sound \"" + name + "\" could not be played.", *result.missing);
         return false;
     }
     if (result.refused)
@@ -200,12 +226,17 @@ bool TFormFilter::PlayResourceSound(const std::string& name) {
     return true;
 }
 
-void TFormFilter::ReportError(const PlatformError& error) {
-    if (error.code != 0) {
-        services_.dialogs.Error("System Error.  Code: " + std::to_string(error.code) + ".\r\n" + error.text);
-        return;
-    }
-    services_.dialogs.Error(error.text.empty() ? "A call to an OS function failed" : error.text);
+// The box belongs to the lens and must be seen: a recapture just before it (a Qframe save) hides and shows
+// the lens, which may leave another window in front, a full-screen one even. So the lens comes to the front
+// first, the box then shows in front of it, and once the box is closed the lens is in front again. The
+// system may refuse the front to a program that is not the active one; the box still shows, owned by the
+// lens, so the refusal is not reported in turn.
+void TFormFilter::ReportError(std::string_view whatFailed, const PlatformError& error) {
+    if (!services_.window.IsForeground())
+        (void)services_.window.BringToFront();
+    services_.dialogs.Error(ErrorBoxText(whatFailed, error));
+    if (!services_.window.IsForeground())
+        (void)services_.window.BringToFront();
 }
 
 void TFormFilter::StartMessage(const char* text, Color background) {

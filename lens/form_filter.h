@@ -5,10 +5,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "capture/capture_names.h"
 #include "capture/corner_selection.h"
+#include "capture/held_capture.h"
 #include "commands/keys.h"
+#include "commands/magnification.h"
 #include "commands/popup_menu.h"
 #include "lens/labels.h"
 #include "lens/lens_state.h"
@@ -45,6 +48,8 @@ class TFormFilter {
     static constexpr const char* kDeveloperSubkey = "Pixoscope (developer build)";
     // How long a recapture waits between hiding the lens and grabbing the screen.
     static constexpr int kUncoverWaitMs = 40;
+    // What the message bar and the error box say when the screen could not be captured.
+    static constexpr const char* kScreenCaptureError = "Screen capture error!";
 
     explicit TFormFilter(const Services& services);
 
@@ -67,10 +72,16 @@ class TFormFilter {
     void SettingsChanged();
     void Timer1Timer();
 
-    void CaptureScreen();
+    // Grabs the screen unless a capture is held; the grab's failure, if it failed.
+    [[nodiscard]] Failure CaptureScreen();
     void ReleaseScreen();
-    void RestartLens();
+    // Hides the lens, grabs the screen anew and shows the lens again; the grab's failure, if it failed.
+    [[nodiscard]] Failure RestartLens();
     void Recapture_screenClick();
+    // A recapture asked for by a command: RestartLens with RecaptureRequested set meanwhile.
+    [[nodiscard]] Failure Recapture();
+    // A recapture the user asked for (F5, R, a double click); a failed grab shows in the message bar.
+    void RecaptureOnRequest();
     void Close1Click();
 
     // ---- Rendering
@@ -145,12 +156,16 @@ class TFormFilter {
 
     // ---- Small services used by several commands
     static void AddTrailingBackslash(std::string& path);
-    void ShellOpen(const std::string& target);
+    // Opens a document, folder or web address with the system's default action; a failure is reported as
+    // `whatFailed` followed by the system's reason.
+    void ShellOpen(const std::string& target, std::string_view whatFailed);
+    // Opens one of the files delivered beside the program, or says which one is missing.
+    void OpenDeliveredFile(const std::string& path, std::string_view kind);
     // Plays a WAV resource of the program; false (after reporting the error) when it is missing.
     bool PlayResourceSound(const std::string& name);
-    // The program's one way to report a platform failure that ends a command: the error box with the
-    // system's code and text, or with what failed.
-    void ReportError(const PlatformError& error);
+    // The program's one way to report a failure that ends a command: the error box, owned by the lens and in
+    // front of it, saying what failed (with its file or object) and then the system's code and text.
+    void ReportError(std::string_view whatFailed, const PlatformError& error);
 
     // ---- State, read and written directly by every handler
     LensState lens;
@@ -160,8 +175,9 @@ class TFormFilter {
     std::string AppDir;
 
     const Bitmap& BackBuffer() const { return backBuffer_; }
-    const Bitmap& ScreenBitmap() const { return screenBitmap_; }
-    bool CaptureHeld() const { return captureHeld_; }
+    const Bitmap& ScreenBitmap() const { return capture_.Pixels(); }
+    bool CaptureHeld() const { return capture_.Held(); }
+    HeldCapture::State CaptureFreshness() const { return capture_.Freshness(); }
     // Whether the window paints through an off-screen buffer (decided once, at creation).
     bool DoubleBuffered() const { return doubleBuffered_; }
     // The user's decimal separator, as last read.
@@ -174,6 +190,7 @@ class TFormFilter {
     // Hides the lens for a grab and waits for the screen beneath to repaint.
     void HideBeforeGrab();
     void DrawMagnifiedView(int left, int top);
+    Color PickColor(ScreenPoint picked) const;
     void DrawFrame();
     static void DrawPlainFrame(Canvas& canvas);
     void DrawCornerGuides();
@@ -189,12 +206,16 @@ class TFormFilter {
     // Starts Timer1, which hides the message bar; a timer already running is not restarted.
     void StartTimer1();
     enum class SaveResult { Saved, NothingToSave, Failed };
-    SaveResult SaveCapture();
+    [[nodiscard]] SaveResult SaveCapture();
     SaveResult SaveRegion();
     SaveResult SaveFullScreen();
-    // Writes the bitmap as a BMP file of that kind into the capture folder, creating the folder first.
-    Failure WriteCaptureFile(CaptureKind kind, const Bitmap& bitmap);
-    Failure PutOnClipboard(const Bitmap& bitmap);
+    // Writes the bitmap as a BMP file of that kind into the capture folder, creating the folder first; a
+    // failure has been reported when it returns.
+    SaveResult WriteCaptureFile(CaptureKind kind, const Bitmap& bitmap);
+    SaveResult PutOnClipboard(const Bitmap& bitmap);
+    // Whether the capture folder exists now, created if need be; reports why not, after `whatFailed`.
+    bool EnsureCaptureFolder(std::string_view whatFailed);
+    static PlatformError OutOfMemory();
     void EndRegionSave();
     const AndPicture& CurrentLensPicture() const;
     void ZoomIn();
@@ -212,6 +233,7 @@ class TFormFilter {
     std::int32_t StoredIntegerValue(StoredInteger which);
     void SetStoredInteger(StoredInteger which, std::int32_t value);
     void KeepLensOnScreen();
+    void StoreSettings(bool reportRefusal);
     void OpenChartPage(MenuId item);
     void ReturnToFront(bool wasInFront);
 
@@ -230,11 +252,10 @@ class TFormFilter {
     Services services_;
     Bitmap backBuffer_;
     bool backBufferCreated_ = false;
-    Bitmap screenBitmap_;  // the held capture; serves the view, the smoothed view and saving
+    HeldCapture capture_;  // serves the view, the smoothed view, the picked colour and saving
     Bitmap smoothSource_;
     SmoothView smoothView_;
     Stamp plainFrame_;  // DrawPlainFrame, recorded at creation
-    bool captureHeld_ = false;
     bool doubleBuffered_ = false;
     std::string decimalSeparator_ = ".";
     std::string thousandsSeparator_ = ",";
@@ -249,6 +270,8 @@ class TFormFilter {
     bool readoutShown_ = false;
     // The activation handler is hiding and showing the lens to recapture.
     bool activationRecapturing_ = false;
+    // A refused settings write has been reported; the next ones in this run are not.
+    bool settingsRefusalReported_ = false;
 };
 
 }  // namespace pixo

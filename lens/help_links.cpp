@@ -7,12 +7,21 @@
 namespace pixo {
 
 void TFormFilter::TheHelpDialogClick() {
-    // The shell and the help viewer report a missing file themselves.
-    ShellOpen(AppDir + kHelpFile);
+    OpenDeliveredFile(AppDir + kHelpFile, "The help file ");
 }
 
 void TFormFilter::howto1Click() {
-    ShellOpen(HowToAddress());
+    const std::string address = HowToAddress();
+    ShellOpen(address, "The page " + address + " could not be opened.");
+}
+
+void TFormFilter::OpenDeliveredFile(const std::string& path, std::string_view kind) {
+    const std::string named = std::string(kind) + path;
+    if (!services_.files.FileExists(path)) {
+        ReportError(named + " is missing. It belongs beside pixoscope.exe.", PlatformError{});
+        return;
+    }
+    ShellOpen(path, named + " could not be opened.");
 }
 
 std::string TFormFilter::FileVersionText(const std::string& fileName) {
@@ -25,9 +34,7 @@ void TFormFilter::version1Click() {
 }
 
 void TFormFilter::OpenChartPage(MenuId item) {
-    const std::string path = AppDir + ChartPageOf(item);
-    if (services_.files.FileExists(path))
-        ShellOpen(path);
+    OpenDeliveredFile(AppDir + ChartPageOf(item), "The colour chart page ");
 }
 
 void TFormFilter::OpenPMSChartwebbrowser1Click() {

@@ -18,7 +18,6 @@ void TFormFilter::ExpoCheck1Click() {
 void TFormFilter::DrawExposureCheck(int left) {
     Canvas canvas(backBuffer_);
     canvas.pen = {kExposureOutline, 1, PenStyle::Solid, MixMode::Copy};
-    PickedColor = backBuffer_.GetPixel(99, 99);
     const ExposureIndicator indicator = ExposureIndicatorOf(PickedColor, left);
     canvas.brush = {indicator.fill, BrushStyle::Solid};
     canvas.Ellipse(indicator.circle.left, indicator.circle.top, indicator.circle.right, indicator.circle.bottom);

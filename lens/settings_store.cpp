@@ -60,7 +60,7 @@ void TFormFilter::ReadSettings() {
     const SettingsKey key = LocateSettings(services_.files, AppDir, lens.SettingsKeyName);
     ReadStoredSettings(services_.registry, key, PopupMenu1,
                        [this](StoredInteger which, std::int32_t value) { SetStoredInteger(which, value); });
-    // The readout labels follow the options as read, also when reading stopped part-way: labels of a colour
+    // The readout labels follow the options as read, also when some values were missing: labels of a colour
     // picker that was read as off must not show their placeholder texts.
     ApplyReadoutVisibility();
     KeepLensOnScreen();
@@ -76,14 +76,25 @@ void TFormFilter::KeepLensOnScreen() {
 }
 
 void TFormFilter::WriteSettings() {
-    const SettingsKey key = LocateSettings(services_.files, AppDir, lens.SettingsKeyName);
-    WriteStoredSettings(services_.registry, key, PopupMenu1,
-                        [this](StoredInteger which) { return StoredIntegerValue(which); });
+    StoreSettings(true);
 }
 
 void TFormFilter::WmEndSession(bool ending) {
+    // No box while the session ends: nobody is there to answer it, and it would hold up the log-off.
     if (ending)
-        WriteSettings();
+        StoreSettings(false);
+}
+
+// A refused write loses the user's settings (the machine-wide key for a user who may only read it), so it
+// is said, once: the close writes twice.
+void TFormFilter::StoreSettings(bool reportRefusal) {
+    const SettingsKey key = LocateSettings(services_.files, AppDir, lens.SettingsKeyName);
+    const Failure failure = WriteStoredSettings(services_.registry, key, PopupMenu1,
+                                                [this](StoredInteger which) { return StoredIntegerValue(which); });
+    if (failure && reportRefusal && !settingsRefusalReported_) {
+        settingsRefusalReported_ = true;
+        ReportError("The settings were not saved to " + KeyDisplayName(key) + ".", *failure);
+    }
 }
 
 }  // namespace pixo

@@ -28,6 +28,10 @@ using FilePieces = std::function<void(std::span<std::uint8_t> piece)>;
 // piece is still in the processor's caches when it is written.
 constexpr std::size_t kFilePieceBytes = std::size_t{1} << 20;
 
+// The code of a write that found its file's name taken (the system's "The file exists."): nothing was
+// written under that name, and the caller may choose another.
+inline constexpr int kNameTakenCode = 80;
+
 // Paths are UTF-8 with backslashes. Failures carry the system's code and text.
 class IFiles {
   public:
@@ -36,10 +40,15 @@ class IFiles {
     virtual bool FolderExists(const std::string& path) = 0;
     // Creates the folder and any missing parents; no failure when it exists afterwards.
     virtual Failure CreateFolders(const std::string& path) = 0;
-    // Writes a file of `size` bytes, replacing any file of that name, asking `fill` for them a piece at a time
-    // (kFilePieceBytes at most), so that a large file never has to be held whole. The bytes go to a file beside it
-    // first, so no half-written file ever carries the name.
+    // Writes a new file of `size` bytes, asking `fill` for them a piece at a time (kFilePieceBytes at most), so
+    // that a large file never has to be held whole. The bytes go to a temporary file beside it first, which
+    // takes the name only once it is complete, so no half-written file ever carries the name. A file of that
+    // name is never replaced, not even one that appeared while the bytes were written (by another copy of
+    // the program saving in the same millisecond): the failure then has the code kNameTakenCode.
     virtual Failure WritePieces(const std::string& path, std::uint64_t size, const FilePieces& fill) = 0;
+    // Removes what earlier writes that never finished (a program killed while saving) left in the folder: the
+    // temporary files of this program's own naming, and only those no other program has open.
+    virtual void RemoveLeftoverTemporaries(const std::string& folder) = 0;
     // Writes the whole file from memory, as WritePieces does.
     Failure WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
         return WritePieces(path, bytes.size(), [&bytes](std::span<std::uint8_t> piece) {

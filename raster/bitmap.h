@@ -26,6 +26,10 @@ class Bitmap {
 
     // Gives the bitmap a new size; every pixel becomes black.
     void Resize(int width, int height);
+    // Resize for sizes that come from outside (the screen, a stored region): false, with the bitmap left as
+    // it was, when the memory for it cannot be had. A screen-sized bitmap is hundreds of megabytes on the
+    // largest desktops, and running out of memory must fail one command, not end the program.
+    [[nodiscard]] bool TryResize(int width, int height);
     bool Empty() const { return width_ <= 0 || height_ <= 0; }
     int Width() const { return width_; }
     int Height() const { return height_; }

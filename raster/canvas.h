@@ -92,6 +92,10 @@ void StretchCopy(const Bitmap& source,
                  int th,
                  Color outside);
 
+// The source index that StretchCopy shows at `target` when it stretches `sourceLength` pixels over
+// `targetLength` (enlarging or equal); -1 for a target index outside 0 .. targetLength - 1.
+int StretchSourceOf(int sourceLength, int targetLength, int target);
+
 // Copies a w x h rectangle from the source at (sx, sy) to the target at (tx, ty); pixels whose source lies
 // outside the source bitmap get `outside`.
 void CopyRect(const Bitmap& source, int sx, int sy, Bitmap& target, int tx, int ty, int w, int h, Color outside);

@@ -253,6 +253,17 @@ void StretchCopy(const Bitmap& source,
     });
 }
 
+int StretchSourceOf(int sourceLength, int targetLength, int target) {
+    if (target < 0 || target >= targetLength || sourceLength <= 0 || sourceLength > targetLength)
+        return -1;
+    int found = -1;
+    MapAxis(sourceLength, targetLength, false, [&](int t, int s) {
+        if (t == target)
+            found = s;
+    });
+    return found;
+}
+
 void CopyRect(const Bitmap& source, int sx, int sy, Bitmap& target, int tx, int ty, int w, int h, Color outside) {
     const Pixel outsidePixel = ToPixel(outside);
     const int top = std::max(0, -ty);

@@ -1,5 +1,7 @@
 #include "settings/settings_store.h"
 
+#include <array>
+
 namespace pixo {
 
 SettingsKey LocateSettings(IFiles& files, const std::string& appDir, const std::string& keyName) {
@@ -7,36 +9,47 @@ SettingsKey LocateSettings(IFiles& files, const std::string& appDir, const std::
     return {machineWide ? RegistryRoot::LocalMachine : RegistryRoot::CurrentUser, kMakerKey + keyName};
 }
 
+std::string KeyDisplayName(const SettingsKey& key) {
+    return (key.root == RegistryRoot::LocalMachine ? "HKEY_LOCAL_MACHINE\\" : "HKEY_CURRENT_USER\\") + key.path;
+}
+
 SettingsRead ReadStoredSettings(IRegistry& registry,
                                 const SettingsKey& key,
                                 PopupMenu& options,
                                 const std::function<void(StoredInteger, std::int32_t)>& setInteger) {
-    if (!registry.OpenOrCreateKey(key.root, key.path))
+    std::array<const char*, kSettingCount> names{};
+    for (std::size_t i = 0; i < kSettingCount; ++i)
+        names[i] = kSettingRows[i].name;
+    const auto values = registry.ReadDwords(key.root, key.path, names);
+    if (!values || values->size() != kSettingCount)
         return SettingsRead::NoKey;
-    for (const SettingRow& row : kSettingRows) {
-        const std::optional<std::int32_t> value = registry.ReadDword(key.root, key.path, row.name);
-        if (!value)
-            return SettingsRead::Stopped;
+    SettingsRead result = SettingsRead::Complete;
+    for (std::size_t i = 0; i < kSettingCount; ++i) {
+        const SettingRow& row = kSettingRows[i];
+        const std::optional<std::int32_t>& value = (*values)[i];
+        if (!value) {
+            result = SettingsRead::Incomplete;
+            continue;
+        }
         if (row.IsOption())
             options.SetChecked(row.option, *value != 0);
         else
-            setInteger(row.integer, *value);
+            setInteger(row.integer, row.Sane(*value));
     }
-    return SettingsRead::Complete;
+    return result;
 }
 
-bool WriteStoredSettings(IRegistry& registry,
-                         const SettingsKey& key,
-                         const PopupMenu& options,
-                         const std::function<std::int32_t(StoredInteger)>& integer) {
-    if (!registry.OpenOrCreateKey(key.root, key.path))
-        return false;
+Failure WriteStoredSettings(IRegistry& registry,
+                            const SettingsKey& key,
+                            const PopupMenu& options,
+                            const std::function<std::int32_t(StoredInteger)>& integer) {
+    std::array<DwordValue, kSettingCount> values{};
+    std::size_t next = 0;
     for (const SettingRow* row : WritingOrder()) {
         const std::int32_t value = row->IsOption() ? (options.Checked(row->option) ? 1 : 0) : integer(row->integer);
-        if (!registry.WriteDword(key.root, key.path, row->name, value))
-            return false;
+        values[next++] = {row->name, value};
     }
-    return true;
+    return registry.WriteDwords(key.root, key.path, values);
 }
 
 }  // namespace pixo

@@ -26,24 +26,29 @@ struct SettingsKey {
 // backslash), otherwise below HKEY_CURRENT_USER; the marker is looked for anew at every call.
 SettingsKey LocateSettings(IFiles& files, const std::string& appDir, const std::string& keyName);
 
+// The key as a person finds it in the registry editor: "HKEY_CURRENT_USER\Software\...".
+std::string KeyDisplayName(const SettingsKey& key);
+
 enum class SettingsRead {
-    NoKey,     // the key could neither be opened nor created: nothing was read
-    Stopped,   // a value was missing or not a REG_DWORD: the rows before it were read, the rest kept
-    Complete,  // every value was read
+    NoKey,       // the key could not be opened (a first run has none): nothing was read
+    Incomplete,  // some values were missing or not REG_DWORDs: they kept their defaults, the others were read
+    Complete,    // every value was read
 };
 
-// Reads the values in reading order: each option sets the check mark of its item (so a radio item unchecks
-// the others of its group), each integer goes to `setInteger` at once. Fails silently, as the store does.
+// Reads the values in reading order, each on its own: each option sets the check mark of its item (so a
+// radio item unchecks the others of its group), each integer, within its row's bounds, goes to `setInteger`
+// at once. A value that is missing or of another type keeps its default and costs no other value. Fails
+// silently, as the store does.
 SettingsRead ReadStoredSettings(IRegistry& registry,
                                 const SettingsKey& key,
                                 PopupMenu& options,
                                 const std::function<void(StoredInteger, std::int32_t)>& setInteger);
 
 // Writes every value in writing order: options as 1 or 0, integers from `integer`. Stops at the first value
-// that cannot be written; false when not all were written.
-bool WriteStoredSettings(IRegistry& registry,
-                         const SettingsKey& key,
-                         const PopupMenu& options,
-                         const std::function<std::int32_t(StoredInteger)>& integer);
+// that cannot be written and says why.
+[[nodiscard]] Failure WriteStoredSettings(IRegistry& registry,
+                                          const SettingsKey& key,
+                                          const PopupMenu& options,
+                                          const std::function<std::int32_t(StoredInteger)>& integer);
 
 }  // namespace pixo

@@ -14,6 +14,12 @@ constexpr SettingRow Integer(const char* name, StoredInteger which, std::int32_t
     return {.name = name, .integer = which, .defaultValue = initial};
 }
 
+// A size that the keys keep at or above `lowest`: the lowest ruler unit has two pixels between ticks, the
+// narrowest caliper one pixel between its jaws. The draw keeps them within the view.
+constexpr SettingRow Size(const char* name, StoredInteger which, std::int32_t initial, std::int32_t lowest) {
+    return {.name = name, .integer = which, .defaultValue = initial, .raisedTo = lowest};
+}
+
 // Index of "Frame1X" and of "RULERFACTOR" in reading order.
 constexpr std::size_t kFirstSize = 34;
 constexpr std::size_t kFirstFrame = 37;
@@ -27,7 +33,8 @@ const std::array<SettingRow, kSettingCount> kSettingRows = {
     Option("NoRealPicture", M::NoBorderPict1, false),
     Option("Crosshair", M::Crosshair1, true),
     Option("Autocapture", M::AutoCapture1, false),
-    Integer("Factor", I::Factor, 0),
+    // The magnification index: 0 = 1:1 .. 3 = 4x; anything else would show no picture at all.
+    {.name = "Factor", .integer = I::Factor, .defaultValue = 0, .validLow = 0, .validHigh = 3},
     Option("RGB", M::ShowColVal, true),  // the colour picker as a whole, not the RGB notation
     Option("HEX", M::HEXColor1, false),
     Option("HEXWEB", M::WebSafe1, false),
@@ -55,9 +62,9 @@ const std::array<SettingRow, kSettingCount> kSettingRows = {
     Option("BlueLensImage", M::Blueimage1, false),
     Option("IvoryLensImage", M::Ivoryimage1, false),
     Option("ZoomWheel", M::ZoomWheel1, false),
-    Integer("RULERFACTOR", I::RulerFactor, 10),
-    Integer("CALIPERFACTORH", I::CaliperFactorH, 40),
-    Integer("CALIPERFACTORV", I::CaliperFactorV, 20),
+    Size("RULERFACTOR", I::RulerFactor, 10, 2),
+    Size("CALIPERFACTORH", I::CaliperFactorH, 40, 1),
+    Size("CALIPERFACTORV", I::CaliperFactorV, 20, 1),
     Integer("Frame1X", I::Frame1X, 0),
     Integer("Frame1Y", I::Frame1Y, 0),
     Integer("Frame2X", I::Frame2X, 0),

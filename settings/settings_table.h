@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 
@@ -26,14 +27,26 @@ enum class StoredInteger {
 };
 
 // One REG_DWORD value of the settings key. An option is stored as 1 (checked) or 0 and read as checked for
-// any non-zero number; an integer is stored as it is, signed, without any range check.
+// any non-zero number; an integer is stored as it is, signed. A damaged value (another program, a restored
+// backup, a hand edit) must not give a lens that cannot work, so an integer is read within its bounds: one
+// outside [validLow, validHigh] reads as the default, one below `raisedTo` reads as `raisedTo`. Values in
+// range are read and written unchanged.
 struct SettingRow {
     const char* name;  // spelled and cased exactly as stored
     MenuId option = MenuId::None;
     StoredInteger integer = StoredInteger::None;
     std::int32_t defaultValue = 0;  // the state before reading, which stays when the value cannot be read
+    std::int32_t validLow = INT32_MIN;
+    std::int32_t validHigh = INT32_MAX;
+    std::int32_t raisedTo = INT32_MIN;
 
     constexpr bool IsOption() const { return option != MenuId::None; }
+    // The value a stored number gives.
+    constexpr std::int32_t Sane(std::int32_t stored) const {
+        if (stored < validLow || stored > validHigh)
+            return defaultValue;
+        return stored < raisedTo ? raisedTo : stored;
+    }
 };
 
 inline constexpr std::size_t kSettingCount = 41;

@@ -174,7 +174,8 @@ void Win32Dialogs::Message(const std::string& text) {
 }
 
 void Win32Dialogs::Error(const std::string& text) {
-    MessageBoxW(Owner(), Utf8ToWide(text).c_str(), kTitle, MB_OK | MB_ICONERROR);
+    // In front of every window, full-screen ones included, and active, so that the user sees it at once.
+    MessageBoxW(Owner(), Utf8ToWide(text).c_str(), kTitle, MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
 std::optional<std::string> Win32Dialogs::OpenPicture(const std::string& folder) {

@@ -3,7 +3,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cwchar>
+#include <new>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/win32/handles.h"
@@ -50,6 +54,56 @@ std::wstring FolderOf(const std::wstring& path) {
     if (slash == std::wstring::npos)
         return L".";
     return slash == 0 || (slash == 2 && path[1] == L':') ? path.substr(0, slash + 1) : path.substr(0, slash);
+}
+
+// The temporary files are named "pxo" + four hexadecimal digits + ".tmp", as the system's own temporary
+// names were that earlier versions used, so that their leftovers are recognised as well.
+constexpr wchar_t kTemporaryPrefix[] = L"pxo";
+
+bool IsTemporaryName(std::wstring_view name) {
+    constexpr std::wstring_view kSuffix = L".tmp";
+    constexpr std::size_t kDigits = 4;
+    const std::wstring_view prefix = kTemporaryPrefix;
+    if (name.size() != prefix.size() + kDigits + kSuffix.size())
+        return false;
+    if (CompareStringOrdinal(name.data(), static_cast<int>(prefix.size()), prefix.data(),
+                             static_cast<int>(prefix.size()), TRUE) != CSTR_EQUAL)
+        return false;
+    if (CompareStringOrdinal(name.data() + prefix.size() + kDigits, static_cast<int>(kSuffix.size()), kSuffix.data(),
+                             static_cast<int>(kSuffix.size()), TRUE) != CSTR_EQUAL)
+        return false;
+    for (std::size_t i = prefix.size(); i < prefix.size() + kDigits; ++i) {
+        const wchar_t c = name[i];
+        if (!((c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'F') || (c >= L'a' && c <= L'f')))
+            return false;
+    }
+    return true;
+}
+
+// Creates a new, empty temporary file in the folder and opens it for writing without sharing. The system's
+// own call for this takes folders of MAX_PATH characters only; this one takes any length.
+FileHandle CreateTemporary(const std::wstring& folder, std::wstring& name) {
+    static std::atomic<unsigned> counter{static_cast<unsigned>(GetTickCount() ^ (GetCurrentProcessId() << 4))};
+    for (int attempt = 0; attempt < 0x10000; ++attempt) {
+        wchar_t digits[8] = {};
+        swprintf(digits, 8, L"%04X", counter.fetch_add(1) & 0xFFFFu);
+        name = folder + L"\\" + kTemporaryPrefix + digits + L".tmp";
+        FileHandle file(
+            CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file || (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS))
+            return file;
+    }
+    return FileHandle(INVALID_HANDLE_VALUE);
+}
+
+// Grows the write buffer; false, with the buffer as it was, when there is no memory for it.
+bool Grow(std::vector<std::uint8_t>& buffer, std::size_t bytes) {
+    try {
+        buffer.resize(bytes);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 }
 
 bool WriteAll(HANDLE file, std::uint64_t size, const FilePieces& fill, std::vector<std::uint8_t>& piece) {
@@ -104,31 +158,46 @@ Failure Win32Files::CreateFolders(const std::string& path) {
 
 Failure Win32Files::WritePieces(const std::string& path, std::uint64_t size, const FilePieces& fill) {
     const std::wstring target = Utf8ToWide(path);
-    // Replacing by a move would get past a read-only file (or, on some systems, fail only at the move):
-    // refuse it, and a folder of that name, the way opening the file for writing would.
-    const DWORD existing = Attributes(target);
-    if (existing != INVALID_FILE_ATTRIBUTES && (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
-        return SystemError(ERROR_ACCESS_DENIED);
-    wchar_t temporary[MAX_PATH] = {};
-    // Creates an empty, uniquely named file in the target's folder, so the final move is a rename.
-    if (GetTempFileNameW(FolderOf(target).c_str(), L"pxo", 0, temporary) == 0)
-        return LastSystemError();
+    if (Attributes(target) != INVALID_FILE_ATTRIBUTES)
+        return SystemError(kNameTakenCode);
+    const auto pieceBytes = static_cast<std::size_t>(std::min<std::uint64_t>(size, kFilePieceBytes));
+    if (piece_.size() < pieceBytes && !Grow(piece_, pieceBytes))
+        return SystemError(ERROR_NOT_ENOUGH_MEMORY);
 
+    std::wstring temporary;
     bool written = false;
     {
-        const FileHandle file(
-            CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        const auto pieceBytes = static_cast<std::size_t>(std::min<std::uint64_t>(size, kFilePieceBytes));
-        if (piece_.size() < pieceBytes)
-            piece_.resize(pieceBytes);
-        written = file && WriteAll(file.Get(), size, fill, piece_);
+        FileHandle file = CreateTemporary(FolderOf(target), temporary);
+        if (!file)
+            return LastSystemError("The file could not be written");
+        SetLastError(ERROR_SUCCESS);
+        written = WriteAll(file.Get(), size, fill, piece_);
     }
-    if (written && MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING))
+    // Without MOVEFILE_REPLACE_EXISTING the rename fails when the name was taken meanwhile (another copy of
+    // the program saving in the same millisecond): nothing is ever replaced.
+    if (written && MoveFileExW(temporary.c_str(), target.c_str(), 0))
         return std::nullopt;
     // The error of the write or of the move; closing the file leaves it in place.
-    const PlatformError failure = LastSystemError("The file could not be written");
-    DeleteFileW(temporary);
-    return failure;
+    const DWORD code = GetLastError();
+    DeleteFileW(temporary.c_str());
+    if (written && (code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS))
+        return SystemError(kNameTakenCode);
+    return SystemError(code, "The file could not be written");
+}
+
+void Win32Files::RemoveLeftoverTemporaries(const std::string& folder) {
+    const std::wstring base = TrimSeparators(Utf8ToWide(folder));
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((base + L"\\" + kTemporaryPrefix + L"*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && IsTemporaryName(found.cFileName)) {
+            // A write in progress holds its file open without sharing, so deleting it fails and it stays.
+            DeleteFileW((base + L"\\" + found.cFileName).c_str());
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 std::optional<FileVersion> Win32Files::FileVersionOf(const std::string& path) {

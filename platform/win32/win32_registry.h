@@ -4,15 +4,16 @@
 
 namespace pixo {
 
-// The Windows registry. Every call opens the key with full access, creating it when missing, and closes
-// it again, so no key stays open between the settings' reads and writes.
+// The Windows registry. A read opens the key with read access only and a write with write access only,
+// once per call, and closes it again, so no key stays open between the settings' reads and writes.
 class Win32Registry final : public IRegistry {
   public:
     Win32Registry() = default;
 
-    bool OpenOrCreateKey(RegistryRoot root, const std::string& path) override;
-    std::optional<std::int32_t> ReadDword(RegistryRoot root, const std::string& path, const std::string& name) override;
-    bool WriteDword(RegistryRoot root, const std::string& path, const std::string& name, std::int32_t value) override;
+    std::optional<std::vector<std::optional<std::int32_t>>> ReadDwords(RegistryRoot root,
+                                                                       const std::string& path,
+                                                                       std::span<const char* const> names) override;
+    Failure WriteDwords(RegistryRoot root, const std::string& path, std::span<const DwordValue> values) override;
 };
 
 }  // namespace pixo

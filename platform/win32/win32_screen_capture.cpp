@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/win32/dib_info.h"
+#include "platform/win32/system_error.h"
 
 namespace pixo {
 
@@ -35,39 +36,43 @@ Section MakeSection(HDC screenDc, ScreenSize size) {
 
 }  // namespace
 
-bool Win32ScreenCapture::Grab(Bitmap& into) {
+Failure Win32ScreenCapture::Grab(Bitmap& into) {
     const ScreenSize size = PrimaryScreenSize();
     if (size.width <= 0 || size.height <= 0)
-        return false;
+        return PlatformError{0, "The system reports no screen."};
 
     const HWND desktop = GetDesktopWindow();
+    SetLastError(ERROR_SUCCESS);
     const WindowDc screenDc(desktop);
     if (!screenDc)
-        return false;
+        return LastSystemError("The screen could not be opened for reading.");
+    SetLastError(ERROR_SUCCESS);
     const Section section = MakeSection(screenDc.Get(), size);
     if (!section.bitmap || section.bits == nullptr)
-        return false;
+        return SystemError(GetLastError() != ERROR_SUCCESS ? GetLastError() : ERROR_NOT_ENOUGH_MEMORY);
     {
+        SetLastError(ERROR_SUCCESS);
         const MemoryDc memoryDc(CreateCompatibleDC(screenDc.Get()));
         if (!memoryDc)
-            return false;
+            return LastSystemError("The screen could not be copied.");
         const SelectedObject selected(memoryDc.Get(), section.bitmap.Get());
         if (!selected.Valid())
-            return false;
+            return LastSystemError("The screen could not be copied.");
+        SetLastError(ERROR_SUCCESS);
         if (!BitBlt(memoryDc.Get(), 0, 0, size.width, size.height, screenDc.Get(), 0, 0, SRCCOPY))
-            return false;
+            return LastSystemError("The screen could not be copied.");
     }
     GdiFlush();
 
-    if (into.Width() != size.width || into.Height() != size.height)
-        into.Resize(size.width, size.height);
+    if ((into.Width() != size.width || into.Height() != size.height) && !into.TryResize(size.width, size.height))
+        return SystemError(ERROR_NOT_ENOUGH_MEMORY);
     const auto* source = static_cast<const Pixel*>(section.bits);
     Pixel* target = into.Data();
     const std::size_t count = static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height);
     // The top byte of a BI_RGB pixel is unspecified; Bitmap keeps it zero.
     for (std::size_t i = 0; i < count; ++i)
         target[i] = source[i] & 0x00FFFFFFu;
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace pixo

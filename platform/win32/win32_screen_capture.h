@@ -15,7 +15,7 @@ class Win32ScreenCapture final : public IScreenCapture {
     Win32ScreenCapture() = default;
 
     ScreenSize PrimaryScreenSize() override;
-    bool Grab(Bitmap& into) override;
+    Failure Grab(Bitmap& into) override;
     bool OnSomeScreen(int left, int top, int width, int height) override;
 };
 

@@ -1,31 +1,40 @@
 #include "platform/win32/win32_shell.h"
 
+#include <knownfolders.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <windows.h>
 
 #include <utility>
 
+#include "platform/win32/system_error.h"
 #include "platform/win32/text_convert.h"
 
 namespace pixo {
 
 Win32Shell::Win32Shell(OwnerWindow owner) : owner_(std::move(owner)) {}
 
-void Win32Shell::Open(const std::string& target) {
+Failure Win32Shell::Open(const std::string& target) {
     const HWND owner = owner_ ? owner_() : nullptr;
+    SetLastError(ERROR_SUCCESS);
     // No verb: the target's default one, which for some types is not "open" (or "open" is missing).
-    ShellExecuteW(owner, nullptr, Utf8ToWide(target).c_str(), nullptr, nullptr, SW_SHOW);
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(owner, nullptr, Utf8ToWide(target).c_str(), nullptr, nullptr, SW_SHOW));
+    if (result > 32)
+        return std::nullopt;
+    // The old codes below 32 that are no system error codes: no program is associated with the type.
+    if (result == SE_ERR_NOASSOC || result == SE_ERR_ASSOCINCOMPLETE)
+        return SystemError(ERROR_NO_ASSOCIATION);
+    return LastSystemError("The system could not open it.");
 }
 
 std::string Win32Shell::DocumentsFolder() {
-    PIDLIST_ABSOLUTE items = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &items)) || items == nullptr)
-        return {};
-    wchar_t path[MAX_PATH] = {};
-    const BOOL found = SHGetPathFromIDListW(items, path);
-    CoTaskMemFree(items);
-    return found ? WideToUtf8(path) : std::string();
+    // The known-folder call allocates the path, so a long one is never cut off.
+    PWSTR path = nullptr;
+    const HRESULT result = SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_DEFAULT, nullptr, &path);
+    std::string folder = SUCCEEDED(result) && path != nullptr ? WideToUtf8(path) : std::string();
+    CoTaskMemFree(path);
+    return folder;
 }
 
 std::string Win32Shell::ProgramPath() {

@@ -11,7 +11,7 @@ class Win32Shell final : public IShell {
   public:
     explicit Win32Shell(OwnerWindow owner);
 
-    void Open(const std::string& target) override;
+    Failure Open(const std::string& target) override;
     std::string DocumentsFolder() override;
     std::string ProgramPath() override;
 

@@ -1,5 +1,5 @@
-// Saving captures as a user does: Insert for the whole screen, C at two corners for a crop, Q at two
-// corners and then Space for a Qframe, the clipboard option, and a capture folder that cannot be made. The
+// Saving captures as a user does: Insert for the whole screen, C at the start and at two corners for a crop,
+// Q likewise and then Space for a Qframe, the clipboard option, and a capture folder that cannot be made. The
 // saved files are read back with the system's own BMP loader and compared with the test desktop pixel for
 // pixel. The lens runs as a developer build (the marker file beside it), so its captures go to
 // "Screendumps" beside the program, a folder these scenarios own.
@@ -231,30 +231,46 @@ class BlockedCaptureFolder : public CaptureOutput {
     void PrepareFolder() override { EXPECT_TRUE(CreateEmptyFile(folder_)); }
 };
 
-TEST_F(BlockedCaptureFolder, SavingShowsTheSystemsReasonWritesNothingAndTheLensGoesOn) {
-    PressOnLens(VK_INSERT);
+// A Qframe save recaptures first, hiding and showing the lens over the full-screen test desktop; the error
+// box must still come up in front, say what failed and where before the system's reason, and leave the
+// lens in front when it is closed.
+TEST_F(BlockedCaptureFolder, SavingShowsWhatFailedInFrontWritesNothingAndTheLensGoesOn) {
+    PressOnLens('Q');
+    PressOnLens('Q');
+    MoveLensBy(3, 2);
+    PressOnLens('Q');
+    PressOnLens(VK_SPACE);
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (box = ErrorBox()) != nullptr; }, kActionTimeout))
         << "no error box of the lens appeared";
     wchar_t reason[512] = {};
     FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_ALREADY_EXISTS, 0, reason,
                    512, nullptr);
-    std::wstring expected = L"System Error.  Code: " + std::to_wstring(ERROR_ALREADY_EXISTS) + L".\r\n" + reason;
+    std::wstring expected = L"The capture folder " + folder_ + L" could not be created.\r\nSystem Error.  Code: " +
+                            std::to_wstring(ERROR_ALREADY_EXISTS) + L".\r\n" + reason;
     while (!expected.empty() && (expected.back() == L'\n' || expected.back() == L'\r' || expected.back() == L' '))
         expected.pop_back();
     const std::vector<std::wstring> texts = ChildWindowTexts(box, L"Static");
     EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end())
-        << "the error box does not give the system's reason";
+        << "the error box does not say what failed, where, and the system's reason";
 
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; }, kActionTimeout))
         << "the error box is not the active window";
+    RECT boxRect{};
+    GetWindowRect(box, &boxRect);
+    const POINT boxCentre{(boxRect.left + boxRect.right) / 2, (boxRect.top + boxRect.bottom) / 2};
+    EXPECT_EQ(GetAncestor(WindowFromPoint(boxCentre), GA_ROOT), box) << "the error box is behind another window";
     input::Key(VK_RETURN);
     ASSERT_TRUE(WaitUntil([&] { return ErrorBox() == nullptr; }, kActionTimeout)) << "the error box stayed open";
     const DWORD attributes = GetFileAttributesW(folder_.c_str());
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
         << "the file in the folder's place changed";
 
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Lens(); }, kActionTimeout))
+        << "the lens is not in front after the box";
     const POINT was = LensTopLeft();
+    EXPECT_EQ(GetAncestor(WindowFromPoint({was.x + 100, was.y + 100}), GA_ROOT), Lens())
+        << "the lens is behind another window";
     PressOnLens(VK_RIGHT);
     ExpectLensAt(was.x + 1, was.y);
 }

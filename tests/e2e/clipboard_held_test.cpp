@@ -31,8 +31,10 @@ TEST_F(ClipboardHeld, CopyShowsTheErrorAndLeavesTheOtherProgramsText) {
     ASSERT_TRUE(WaitUntil([&] { return (box = ErrorBox()) != nullptr; }, kActionTimeout))
         << "no error box of the lens appeared";
     const std::vector<std::wstring> texts = ChildWindowTexts(box, L"Static");
-    EXPECT_NE(std::find(texts.begin(), texts.end(), L"Cannot open clipboard"), texts.end())
-        << "the error box does not say \"Cannot open clipboard\"";
+    EXPECT_NE(std::find(texts.begin(), texts.end(),
+                        L"The colour value was not copied to the clipboard.\r\nCannot open clipboard"),
+              texts.end())
+        << "the error box does not say what failed and \"Cannot open clipboard\"";
 
     // The other program lets go; its text is still the clipboard's.
     ASSERT_TRUE(holder.Release()) << "the clipboard stayed closed after the holder let go";
@@ -50,7 +52,7 @@ TEST_F(ClipboardHeld, CopyShowsTheErrorAndLeavesTheOtherProgramsText) {
     const POINT was = LensTopLeft();
     PressOnLens(VK_RIGHT);
     ASSERT_TRUE(ExpectLensAt(was.x + 1, was.y));
-    const Rgb centre = DesktopRgb(was.x + 1 + 99, was.y + 99, Variant::Plain);
+    const Rgb centre = DesktopRgb(was.x + 1 + 100, was.y + 100, Variant::Plain);
     const std::wstring rgb = L"R" + std::to_wstring(RedOf(centre)) + L" G" + std::to_wstring(GreenOf(centre)) + L" B" +
                              std::to_wstring(BlueOf(centre));
     const DWORD sequence = ClipboardSequence();

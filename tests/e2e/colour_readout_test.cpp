@@ -53,10 +53,10 @@ class ColourReadout : public LensSession {
         return {0, 0};
     }
 
-    // Drags the lens by its frame until its centre pixel (99, 99) lies on screen pixel `at`.
+    // Drags the lens by its frame until the crosshair's centre, lens pixel (100, 100), lies on screen pixel `at`.
     bool PutCentreOn(POINT at) {
         const POINT now = LensTopLeft();
-        return DragLensBy(kOnFrame, at.x - 99 - now.x, at.y - 99 - now.y);
+        return DragLensBy(kOnFrame, at.x - 100 - now.x, at.y - 100 - now.y);
     }
 
     // Ctrl+C on the lens, then the clipboard must hold `text` in both plain-text formats.
@@ -102,6 +102,24 @@ TEST_F(ColourReadout, EveryNotationCopiesItsText) {
     PressOnLens('S', {VK_CONTROL});
     PressOnLens('Z', {VK_CONTROL});
     ExpectCopied("XYZ after HSB", "X3.16 Y3.26 Z9.27");
+}
+
+// Over a desktop where every pixel has its own colour, the copied value is the pixel under the crosshair's
+// centre at every magnification: (left + 100, top + 100), at 3x the one the stretch of 66 pixels over 200
+// shows there, (left + 99, top + 99).
+TEST_F(ColourReadout, TheCopiedColourIsThePixelUnderTheCrosshairAtEveryMagnification) {
+    const POINT at = LensTopLeft();
+    const struct {
+        WORD key;
+        int offset;
+    } kSteps[] = {{'1', 100}, {'2', 100}, {'3', 99}, {'4', 100}, {'1', 100}};
+    for (const auto& step : kSteps) {
+        PressOnLens(step.key);
+        const Rgb pixel = DesktopRgb(at.x + step.offset, at.y + step.offset, Variant::Plain);
+        ExpectCopied(std::string("magnification key ") + static_cast<char>(step.key),
+                     "R" + std::to_string(RedOf(pixel)) + " G" + std::to_string(GreenOf(pixel)) + " B" +
+                         std::to_string(BlueOf(pixel)));
+    }
 }
 
 TEST_F(ColourReadout, PantoneNameAndPercentBlackShowOverTheirColours) {

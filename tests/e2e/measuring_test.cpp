@@ -188,7 +188,7 @@ TEST_F(Measuring, EscapeBringsBackTheCrosshairAndThePicker) {
             return std::string("no star");
         if (CheckCrosshair(lens, desk, picker).empty())
             return std::string("the crosshair still shows");
-        if (CheckSwatch(lens, desk, desk.At(99, 99)).empty())
+        if (CheckSwatch(lens, desk, desk.At(100, 100)).empty())
             return std::string("the picker's swatch still shows");
         return std::string{};
     });
@@ -197,7 +197,7 @@ TEST_F(Measuring, EscapeBringsBackTheCrosshairAndThePicker) {
         const DesktopUnder desk = Under();
         std::string complaint = CheckCrosshair(lens, desk, picker);
         if (complaint.empty())
-            complaint = CheckSwatch(lens, desk, desk.At(99, 99));
+            complaint = CheckSwatch(lens, desk, desk.At(100, 100));
         if (complaint.empty() && lens.At(80, 80) != desk.At(80, 80))
             complaint = "the star still shows";
         return complaint;

@@ -1,4 +1,8 @@
 // The settings store: what a user changes comes back at the next start.
+#include <cstdio>
+#include <optional>
+
+#include "e2e/driver/clipboard.h"
 #include "e2e/driver/lens_session.h"
 
 namespace pixo::e2e {
@@ -113,6 +117,46 @@ TEST_F(Settings, OptionsSurviveAKillRightAfterTheClose) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(Lens()); }, kActionTimeout)) << "the lens is still shown";
     LensProcess().Kill();
     ExpectChangedOptionsStored();
+}
+
+// A damaged store (an impossible magnification, a value of another type written by some other program) gives
+// a lens that shows the desktop, reads every other value, and writes them all back at the close.
+TEST_F(Settings, ADamagedFactorAndAWronglyTypedValueGiveASaneLensAndLoseNoOtherSetting) {
+    PressOnLens('H', {VK_CONTROL});  // readout in HTML hex
+    PressOnLens(VK_RIGHT, {VK_CONTROL});
+    ASSERT_TRUE(ExpectLensAt(kStartPosition.x + 10, kStartPosition.y));
+    PressOnLens('X', {VK_CONTROL});
+    ASSERT_TRUE(LensProcess().WaitForExit(kActionTimeout)) << "the program still runs after Ctrl+X";
+
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    const DWORD factor = 7;
+    RegSetValueExW(key, L"Factor", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&factor), sizeof(factor));
+    const wchar_t top[] = L"120";
+    RegSetValueExW(key, L"WinStatusTop", 0, REG_SZ, reinterpret_cast<const BYTE*>(top), sizeof(top));
+    RegCloseKey(key);
+
+    ASSERT_TRUE(StartLens());
+    ASSERT_TRUE(ExpectLensAt(kStartPosition.x + 10, 200)) << "the left read, the damaged top at its default";
+    const POINT at = LensTopLeft();
+    const Rgb pixel = DesktopRgb(at.x + 100, at.y + 100, Variant::Plain);
+    char hex[8];
+    std::snprintf(hex, sizeof(hex), "#%06X", static_cast<unsigned>(pixel));
+    const DWORD before = ClipboardSequence();
+    PressOnLens('C', {VK_CONTROL});
+    const std::optional<ClipboardText> copied = ReadClipboardChangedSince(before);
+    ASSERT_TRUE(copied.has_value()) << "Ctrl+C put nothing on the clipboard";
+    EXPECT_EQ(copied->bytes.value_or(""), hex) << "the desktop at 1:1, in the notation read after the damage";
+    TurnOverlaysOff();
+    EXPECT_TRUE(ExpectMagnifiedView("the desktop at 1:1 after an impossible Factor", 0));
+
+    PressOnLens('X', {VK_CONTROL});
+    ASSERT_TRUE(LensProcess().WaitForExit(kActionTimeout)) << "the program still runs after Ctrl+X";
+    EXPECT_EQ(StoredValueCount(), 41u);
+    EXPECT_EQ(StoredDword(L"Factor"), 0u);
+    EXPECT_EQ(StoredDword(L"WinStatusTop"), 200u);
+    EXPECT_EQ(StoredDword(L"WinStatusLeft"), static_cast<DWORD>(kStartPosition.x + 10));
+    EXPECT_EQ(StoredDword(L"HEX"), 1u);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST_F(StartupPicture, DefaultOverlaysLieOverTheDesktop) {
     ExpectLensEventually("crosshair",
                          [&](const ScreenPicture& lens) { return CheckCrosshair(lens, desk, notCrosshair); });
     ExpectLensEventually("swatch", [&](const ScreenPicture& lens) {
-        return CheckSwatch(lens, desk, DesktopRgb(kStartPosition.x + 99, kStartPosition.y + 99, Variant::Plain));
+        return CheckSwatch(lens, desk, DesktopRgb(kStartPosition.x + 100, kStartPosition.y + 100, Variant::Plain));
     });
     // Outside the overlays the whole lens is the frame picture over the desktop: no other label shows.
     const std::optional<ScreenPicture> frame = LoadLensPicture(LensExe(), L"IMAGEBACK");

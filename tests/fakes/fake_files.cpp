@@ -82,6 +82,10 @@ Failure FakeFiles::WritePieces(const std::string& path, std::uint64_t size, cons
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     for (std::size_t at = 0; at < bytes.size(); at += pieceSize)
         fill(std::span(bytes).subspan(at, std::min(pieceSize, bytes.size() - at)));
+    if (whileWriting)
+        whileWriting(file);
+    if (files.count(file) != 0)
+        return PlatformError{kNameTakenCode, "The file exists."};
     files[file] = std::move(bytes);
     ++writeCount;
     return std::nullopt;

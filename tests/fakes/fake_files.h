@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -24,6 +25,7 @@ class FakeFiles final : public IFiles {
     bool FolderExists(const std::string& path) override;
     Failure CreateFolders(const std::string& path) override;
     Failure WritePieces(const std::string& path, std::uint64_t size, const FilePieces& fill) override;
+    void RemoveLeftoverTemporaries(const std::string& folder) override { cleanedFolders.push_back(folder); }
     std::optional<FileVersion> FileVersionOf(const std::string& path) override;
 
     std::map<std::string, std::vector<std::uint8_t>, PathLess> files;
@@ -32,6 +34,10 @@ class FakeFiles final : public IFiles {
     bool failCreates = false;                 // creating any missing folder fails the same way
     int writeCount = 0;                       // successful writes
     std::vector<std::string> createdFolders;  // each folder created, in order
+    std::vector<std::string> cleanedFolders;  // each folder whose leftover temporaries were removed
+    // Runs when a file's bytes are complete, just before it takes its name: another program may take the
+    // name meanwhile.
+    std::function<void(const std::string& path)> whileWriting;
     // Bytes left on the disk: a larger write fails part-way with "There is not enough space on the disk."
     // and, as the real one writes beside the file and renames, leaves nothing under the file's name.
     std::size_t freeSpace = SIZE_MAX;

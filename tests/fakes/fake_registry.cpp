@@ -1,29 +1,36 @@
 #include "fakes/fake_registry.h"
 
 namespace pixo {
+namespace {
 
-bool FakeRegistry::OpenOrCreateKey(RegistryRoot root, const std::string& path) {
-    if (failOpen)
-        return false;
-    keys.insert({root, path});
-    return true;
-}
+const PlatformError kAccessDenied{5, "Access is denied."};
 
-std::optional<std::int32_t> FakeRegistry::ReadDword(RegistryRoot root,
-                                                    const std::string& path,
-                                                    const std::string& name) {
-    readNames.push_back(name);
-    if (!OpenOrCreateKey(root, path) || wrongType.count(name) != 0)
+}  // namespace
+
+std::optional<std::vector<std::optional<std::int32_t>>> FakeRegistry::ReadDwords(RegistryRoot root,
+                                                                                 const std::string& path,
+                                                                                 std::span<const char* const> names) {
+    if (failOpen || !HasKey(root, path))
         return std::nullopt;
-    return Get(root, path, name);
+    std::vector<std::optional<std::int32_t>> read;
+    for (const char* name : names) {
+        readNames.push_back(name);
+        read.push_back(wrongType.count(name) != 0 ? std::nullopt : Get(root, path, name));
+    }
+    return read;
 }
 
-bool FakeRegistry::WriteDword(RegistryRoot root, const std::string& path, const std::string& name, std::int32_t value) {
-    if (!OpenOrCreateKey(root, path) || failingWrites.count(name) != 0)
-        return false;
-    values[{root, path, name}] = value;
-    writtenNames.push_back(name);
-    return true;
+Failure FakeRegistry::WriteDwords(RegistryRoot root, const std::string& path, std::span<const DwordValue> written) {
+    if (failOpen || refuseWrites)
+        return kAccessDenied;
+    keys.insert({root, path});
+    for (const DwordValue& v : written) {
+        if (failingWrites.count(v.name) != 0)
+            return kAccessDenied;
+        values[{root, path, v.name}] = v.value;
+        writtenNames.push_back(v.name);
+    }
+    return std::nullopt;
 }
 
 std::optional<std::int32_t> FakeRegistry::Get(RegistryRoot root,

@@ -10,12 +10,14 @@
 
 namespace pixo {
 
-// REG_DWORD values in memory. Like the real registry, reading or writing creates the key.
+// REG_DWORD values in memory. Like the real registry, writing creates the key; reading a missing key reads
+// nothing.
 class FakeRegistry final : public IRegistry {
   public:
-    bool OpenOrCreateKey(RegistryRoot root, const std::string& path) override;
-    std::optional<std::int32_t> ReadDword(RegistryRoot root, const std::string& path, const std::string& name) override;
-    bool WriteDword(RegistryRoot root, const std::string& path, const std::string& name, std::int32_t value) override;
+    std::optional<std::vector<std::optional<std::int32_t>>> ReadDwords(RegistryRoot root,
+                                                                       const std::string& path,
+                                                                       std::span<const char* const> names) override;
+    Failure WriteDwords(RegistryRoot root, const std::string& path, std::span<const DwordValue> values) override;
 
     void Set(RegistryRoot root, const std::string& path, const std::string& name, std::int32_t value) {
         keys.insert({root, path});
@@ -27,10 +29,11 @@ class FakeRegistry final : public IRegistry {
     std::set<std::pair<RegistryRoot, std::string>> keys;
     std::map<std::tuple<RegistryRoot, std::string, std::string>, std::int32_t> values;
 
-    bool failOpen = false;                  // no key can be opened or created (and so nothing read or written)
+    bool failOpen = false;                  // the key can be neither read nor written (nor created)
+    bool refuseWrites = false;              // the key can be read, but opening it to write is refused
     std::set<std::string> wrongType;        // value names stored with another type: reading them fails
     std::set<std::string> failingWrites;    // value names whose write fails
-    std::vector<std::string> readNames;     // every read, in order
+    std::vector<std::string> readNames;     // every value asked for, in order
     std::vector<std::string> writtenNames;  // every successful write, in order
 };
 

@@ -6,18 +6,18 @@ Color FakeScreenCapture::CoordinateColor(int x, int y) {
     return MakeColor(x & 0xFF, y & 0xFF, ((x >> 8) & 0x0F) << 4 | ((y >> 8) & 0x0F));
 }
 
-bool FakeScreenCapture::Grab(Bitmap& into) {
+Failure FakeScreenCapture::Grab(Bitmap& into) {
     ++grabCount;
     if (failGrabs || size_.width <= 0 || size_.height <= 0)
-        return false;
-    if (into.Width() != size_.width || into.Height() != size_.height)
-        into.Resize(size_.width, size_.height);
+        return kGrabFailure;
+    if ((into.Width() != size_.width || into.Height() != size_.height) && !into.TryResize(size_.width, size_.height))
+        return PlatformError{kOutOfMemoryCode, "Not enough memory resources are available to process this command."};
     for (int y = 0; y < size_.height; ++y) {
         Pixel* row = into.Row(y);
         for (int x = 0; x < size_.width; ++x)
             row[x] = ToPixel(content(x, y));
     }
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace pixo

@@ -10,10 +10,13 @@ namespace pixo {
 // coordinates (see CoordinateColor), so a test can tell which screen pixel ended up where.
 class FakeScreenCapture final : public IScreenCapture {
   public:
+    // What a failed grab reports.
+    static inline const PlatformError kGrabFailure{5, "Access is denied."};
+
     explicit FakeScreenCapture(int width = 1024, int height = 768) : size_{width, height} {}
 
     ScreenSize PrimaryScreenSize() override { return size_; }
-    bool Grab(Bitmap& into) override;
+    Failure Grab(Bitmap& into) override;
     // One screen, the primary one.
     bool OnSomeScreen(int left, int top, int width, int height) override {
         return left < size_.width && top < size_.height && left + width > 0 && top + height > 0;
@@ -30,7 +33,7 @@ class FakeScreenCapture final : public IScreenCapture {
     static int YOf(Color c) { return GreenOf(c) + (BlueOf(c) & 0x0F) * 256; }
 
     std::function<Color(int x, int y)> content = CoordinateColor;
-    bool failGrabs = false;  // Grab then returns false and leaves the bitmap alone
+    bool failGrabs = false;  // Grab then fails with kGrabFailure and leaves the bitmap alone
     int grabCount = 0;       // every call, failed ones included
 
   private:

@@ -76,7 +76,7 @@ TEST_F(Capture, RecaptureBeforeSavingTakesAFreshCaptureWithTheLensHidden) {
     Press(vk::kInsert);
     EXPECT_EQ(platform.screen.grabCount, 2);
     Bitmap fresh(1024, 768);
-    platform.screen.Grab(fresh);
+    ASSERT_FALSE(platform.screen.Grab(fresh));
     EXPECT_EQ(Saved("Scrn_20261207-001532-085.bmp"), EncodeBmp(fresh));
     EXPECT_TRUE(platform.window.visible);
 }
@@ -168,7 +168,7 @@ TEST_F(Capture, QframeIsStoredThenSavedFromFreshCapturesEvenWithTheClipboardOpti
     EXPECT_EQ(platform.screen.grabCount, 2);
     ASSERT_EQ(Files(), std::vector<std::string>{"Qframe_20261207-001532-085.bmp"});
     Bitmap fresh(1024, 768);
-    platform.screen.Grab(fresh);
+    ASSERT_FALSE(platform.screen.Grab(fresh));
     Bitmap expected;
     CopyRegion(fresh, expected, 120, 80, 400, 300);
     EXPECT_EQ(Saved("Qframe_20261207-001532-085.bmp"), EncodeBmp(expected));
@@ -274,7 +274,9 @@ TEST_F(Capture, AFailedWriteShowsTheSystemsTextLeavesNoFileAndTheLensGoesOn) {
     Press(vk::Letter('C'));
     PressAt('C', 300, 250);
     PressAt('C', 500, 400);
-    EXPECT_EQ(platform.dialogs.errors, std::vector<std::string>{"System Error.  Code: 112.\r\nThere is not enough space on the disk."});
+    EXPECT_EQ(platform.dialogs.errors,
+              std::vector<std::string>{"The capture was not saved to " + FilePath("Crop_20261207-001532-045.bmp") +
+                                       ".\r\nSystem Error.  Code: 112.\r\nThere is not enough space on the disk."});
     EXPECT_TRUE(Files().empty());
     EXPECT_FALSE(Bar().visible) << "no crop saved to tell of";
     EXPECT_EQ(form.lens.CornerStep, 0) << "the selection is over";
@@ -288,7 +290,9 @@ TEST_F(Capture, AFailedWriteShowsTheSystemsTextLeavesNoFileAndTheLensGoesOn) {
 TEST_F(Capture, AFolderThatCannotBeCreatedIsReportedAndNothingWritten) {
     platform.files.failCreates = true;
     Press(vk::kInsert);
-    EXPECT_EQ(platform.dialogs.errors, std::vector<std::string>{"System Error.  Code: 5.\r\nAccess is denied."});
+    EXPECT_EQ(platform.dialogs.errors,
+              std::vector<std::string>{std::string("The capture folder ") + kFolder +
+                                       " could not be created.\r\nSystem Error.  Code: 5.\r\nAccess is denied."});
     EXPECT_TRUE(Files().empty());
     EXPECT_TRUE(platform.sound.played.empty());
     Press(vk::kRight);
@@ -299,7 +303,8 @@ TEST_F(Capture, ABusyClipboardIsReported) {
     Click(MenuId::SaveToClipB1);
     platform.clipboard.busy = true;
     Press(vk::kInsert);
-    EXPECT_EQ(platform.dialogs.errors, std::vector<std::string>{"Cannot open clipboard"});
+    EXPECT_EQ(platform.dialogs.errors,
+              std::vector<std::string>{"The capture was not put on the clipboard.\r\nCannot open clipboard"});
     EXPECT_TRUE(platform.sound.played.empty());
 }
 
@@ -321,7 +326,9 @@ TEST_F(Capture, OpenCapturedImagesCreatesTheFolderAndOpensAnExistingChoice) {
     platform.files.folders.clear();
     platform.files.failCreates = true;
     Press(vk::Letter('D'), kCtrl);
-    EXPECT_EQ(platform.dialogs.errors, std::vector<std::string>{"System Error.  Code: 5.\r\nAccess is denied."});
+    EXPECT_EQ(platform.dialogs.errors,
+              std::vector<std::string>{std::string("The capture folder ") + kFolder +
+                                       " could not be created.\r\nSystem Error.  Code: 5.\r\nAccess is denied."});
     EXPECT_EQ(platform.dialogs.openPictureFolders.size(), 3u) << "no dialog without its folder";
 }
 

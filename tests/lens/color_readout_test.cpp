@@ -98,7 +98,7 @@ TEST_F(ReadoutLabels, BusyClipboardReportsAndKeepsItsContent) {
     Press('C', kCtrl);
     EXPECT_EQ(platform.clipboard.text, "theirs");
     ASSERT_EQ(platform.dialogs.errors.size(), 1u);
-    EXPECT_EQ(platform.dialogs.errors[0], "Cannot open clipboard");
+    EXPECT_EQ(platform.dialogs.errors[0], "The colour value was not copied to the clipboard.\r\nCannot open clipboard");
     MoveTo(Left() + 1, Top());
     EXPECT_EQ(Text(LabelId::ColorLabel), "R255 G128 B0") << "the lens keeps working";
 }

@@ -69,6 +69,12 @@ class Storm {
     explicit Storm(std::uint64_t seed) : rng_(seed), seed_(seed), trace_(EnvNumber("PIXO_STORM_TRACE", 0) != 0) {
         if (seed % 10 == 0)
             platform_.screen.SetSize(7680, 4320);
+        // The files delivered beside the program are there, as after an unpacked download.
+        const std::string& program = platform_.shell.programPath;
+        const std::string appDir = program.substr(0, program.find_last_of('\\') + 1);
+        for (const char* file :
+             {"Pixoscope.chm", "kestrow_pantone_pms.html", "kestrow_ral_design.html", "kestrow_ral_classic.html"})
+            platform_.files.files[appDir + file] = {};
         StartLens();
     }
 
@@ -76,7 +82,8 @@ class Storm {
     std::string Step(long long number) {
         number_ = number;
         ClearRecords();
-        faultActive_ = AnyFault();
+        // A lens whose every grab failed has nothing to save, and says so when asked to.
+        faultActive_ = AnyFault() || form_->CaptureFreshness() == HeldCapture::State::Absent;
         const int factorBefore = form_->lens.Factor;
         const std::array<int, 3> sizesBefore = Sizes();
         redrawn_ = false;
@@ -127,8 +134,9 @@ class Storm {
     bool AnyFault() const {
         const FakePlatform& p = platform_;
         return p.files.failWrites || p.files.failCreates || p.files.freeSpace != SIZE_MAX || p.clipboard.busy ||
-               p.registry.failOpen || !p.registry.failingWrites.empty() || p.screen.failGrabs || p.window.failShow ||
-               p.window.failHide || !p.sound.results.empty() || folderBlocked_;
+               p.registry.failOpen || p.registry.refuseWrites || !p.registry.failingWrites.empty() ||
+               p.screen.failGrabs || p.window.failShow || p.window.failHide || !p.sound.results.empty() ||
+               folderBlocked_;
     }
 
     std::array<int, 3> Sizes() const {

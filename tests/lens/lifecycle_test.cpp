@@ -43,9 +43,9 @@ TEST_F(Lifecycle, DeveloperMarkerSelectsItsOwnSubkeyAndCaptureFolder) {
 
 TEST_F(Lifecycle, ACaptureIsTakenOnlyWhenNoneIsHeld) {
     Start();
-    form.CaptureScreen();
+    EXPECT_FALSE(form.CaptureScreen());
     EXPECT_EQ(Grabs(), 1);
-    form.RestartLens();
+    EXPECT_FALSE(form.RestartLens());
     EXPECT_EQ(Grabs(), 2);
     EXPECT_TRUE(platform.window.visible);
     EXPECT_TRUE(form.lens.LensPainted);
@@ -73,7 +73,7 @@ TEST_F(Lifecycle, AddDelayLetsOthersRepaintBeforeTheGrab) {
     form.PopupMenu1.SetChecked(MenuId::AddDelay1, true);
     Start();
     EXPECT_FALSE(form.DoubleBuffered()) << "the delay option turns the off-screen buffer off";
-    form.RestartLens();
+    EXPECT_FALSE(form.RestartLens());
     EXPECT_EQ(platform.window.messageCount, 1);
     EXPECT_EQ(platform.clock.sleeps, (std::vector<int>{TFormFilter::kUncoverWaitMs, 300}));
 }
@@ -83,7 +83,7 @@ TEST_F(Lifecycle, AFailedGrabKeepsThePreviousCapture) {
     const Color before = LensPixel(120, 120);
     platform.screen.failGrabs = true;
     platform.screen.content = [](int, int) { return kWhite; };
-    form.RestartLens();
+    EXPECT_EQ(form.RestartLens(), FakeScreenCapture::kGrabFailure);
     EXPECT_EQ(LensPixel(120, 120), before);
     EXPECT_TRUE(platform.window.visible);
 }
@@ -91,7 +91,7 @@ TEST_F(Lifecycle, AFailedGrabKeepsThePreviousCapture) {
 TEST_F(Lifecycle, ACaptureAfterAScreenSizeChangeTakesTheNewSize) {
     Start();
     platform.screen.SetSize(1600, 900);
-    form.RestartLens();
+    EXPECT_FALSE(form.RestartLens());
     EXPECT_EQ(form.ScreenBitmap().Width(), 1600);
     EXPECT_EQ(form.ScreenBitmap().Height(), 900);
     MoveTo(1300, 600);
@@ -195,10 +195,11 @@ TEST_F(Lifecycle, ResourceSoundFailures) {
     EXPECT_FALSE(form.PlayResourceSound("Missing"));
     ASSERT_EQ(platform.dialogs.errors.size(), 1u);
     EXPECT_EQ(platform.dialogs.errors[0],
+              "The sound \"Missing\" could not be played.\r\n"
               "System Error.  Code: 1813.\r\nThe specified resource type cannot be found in the image file.");
     platform.sound.results["Missing"] = {.missing = PlatformError{}};
     form.PlayResourceSound("Missing");
-    EXPECT_EQ(platform.dialogs.errors[1], "A call to an OS function failed");
+    EXPECT_EQ(platform.dialogs.errors[1], "The sound \"Missing\" could not be played.");
     platform.sound.results["Broken"] = {.missing = std::nullopt, .refused = true};
     EXPECT_TRUE(form.PlayResourceSound("Broken"));
     EXPECT_EQ(platform.sound.beeps, 1);

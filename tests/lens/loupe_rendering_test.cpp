@@ -76,19 +76,40 @@ TEST_F(LoupeRendering, ThreeTimesShows66SourcePixelsTwoOfThemFourPixelsWide) {
     EXPECT_EQ(fours, 2);
 }
 
-TEST_F(LoupeRendering, PicksTheScreenPixelAt99AndFillsTheSwatchWithIt) {
+TEST_F(LoupeRendering, PicksThePixelUnderTheCrosshairsCentreAndFillsTheSwatchWithIt) {
     Start();
     MoveTo(300, 250);
-    EXPECT_EQ(form.PickedColor, ScreenPixel(399, 349));
+    EXPECT_EQ(form.PickedColor, ScreenPixel(400, 350));
     for (int v = 93; v <= 106; ++v) {
         EXPECT_EQ(LensPixel(v, 93), form.PickedColor);
         EXPECT_EQ(LensPixel(106, v), form.PickedColor);
     }
     EXPECT_NE(LensPixel(107, 100), form.PickedColor) << "the swatch leaves the outline at 107";
-    Click(MenuId::magnify_4x);
-    EXPECT_EQ(form.PickedColor, ScreenPixel(399, 349));
+    // At every magnification the colour is the captured pixel the view shows at the crosshair's centre,
+    // lens (100, 100), and the XY readout names it; at 3x the stretch of 66 pixels over 200 puts (399, 349)
+    // there.
+    Click(MenuId::Test1);
+    const struct {
+        MenuId item;
+        int x, y;
+        const char* xy;
+    } kRows[] = {
+        {MenuId::magnify_2x, 400, 350, "x400 y350"},
+        {MenuId::magnify_3x, 399, 349, "x399 y349"},
+        {MenuId::magnify_4x, 400, 350, "x400 y350"},
+        {MenuId::magnify_1x, 400, 350, "x400 y350"},
+    };
+    for (const auto& row : kRows) {
+        Click(row.item);
+        EXPECT_EQ(form.PickedColor, ScreenPixel(row.x, row.y)) << row.xy;
+        EXPECT_EQ(form.PickedColor, form.ScreenBitmap().GetPixel(row.x, row.y));
+        EXPECT_EQ(LabelOf(LabelId::XYLabel).text.View(), row.xy);
+    }
     EXPECT_EQ(form.lens.CenterX, 400);
     EXPECT_EQ(form.lens.CenterY, 350);
+    // Off the screen the view is black there, and so is the colour.
+    MoveTo(-150, 100);
+    EXPECT_EQ(form.PickedColor, kBlack);
 }
 
 TEST_F(LoupeRendering, CrosshairInvertsThroughNotMaskAndYieldsToCornerGuides) {

@@ -246,8 +246,8 @@ TEST_F(Measuring, ExposureCheckFramesTheSwatchInGreyWhenThePickerIsOff) {
     EXPECT_EQ(LensPixel(92, 95), NotXor(HexColor(0xC0C0C0), ScreenPixel(292, 295))) << "the picker's own frame";
     Press('P', kCtrl);
     EXPECT_EQ(LensPixel(92, 95), NotXor(HexColor(0x808080), ScreenPixel(292, 295)));
-    EXPECT_EQ(LensPixel(100, 100), ScreenPixel(299, 299)) << "the swatch shows the picked pixel";
-    EXPECT_EQ(form.PickedColor, ScreenPixel(299, 299));
+    EXPECT_EQ(LensPixel(100, 100), ScreenPixel(300, 300)) << "the swatch shows the picked pixel";
+    EXPECT_EQ(form.PickedColor, ScreenPixel(300, 300));
 }
 
 }  // namespace

@@ -33,7 +33,6 @@ class SettingsInTheLens : public LensFixture {
 
 TEST_F(SettingsInTheLens, TheFirstRunCreatesTheKeyAndTheCloseWritesEveryValueAtItsDefault) {
     Start();
-    EXPECT_TRUE(platform.registry.HasKey(kUser, kKey));
     EXPECT_TRUE(platform.registry.values.empty());
     EXPECT_EQ(Left(), 200);
     EXPECT_TRUE(Checked(MenuId::LensBorder1));
@@ -109,8 +108,11 @@ TEST_F(SettingsInTheLens, ReadoutLabelsFollowTheOptionsRead) {
     }
 }
 
-TEST_F(SettingsInTheLens, AStoreWithoutZoomstepRestoresTheRowsBeforeIt) {
+// A damaged value costs nothing else: a missing "Zoomstep" and a "WinStatusTop" of another type keep their
+// defaults, every other value is read, and the close writes them back as they were.
+TEST_F(SettingsInTheLens, ADamagedValueKeepsItsDefaultAndCostsNoOther) {
     Store({{"WinStatusTop", 90},
+           {"WinStatusLeft", 310},
            {"Factor", 3},
            {"ShowMagn", 1},
            {"AddDelay", 1},
@@ -118,16 +120,34 @@ TEST_F(SettingsInTheLens, AStoreWithoutZoomstepRestoresTheRowsBeforeIt) {
            {"RULERFACTOR", 5},
            {"Frame2X", 64}});
     platform.registry.values.erase({kUser, kKey, "Zoomstep"});
+    platform.registry.wrongType.insert("WinStatusTop");
     Start();
-    EXPECT_EQ(Top(), 90);
+    EXPECT_EQ(Top(), 200);
+    EXPECT_EQ(Left(), 310);
     EXPECT_EQ(form.lens.Factor, 3);
     EXPECT_TRUE(Checked(MenuId::ShowMagn1));
     EXPECT_EQ(form.lens.Zoomstep, 0);
-    EXPECT_FALSE(Checked(MenuId::AddDelay1));
-    EXPECT_FALSE(Checked(MenuId::ZoomWheel1));
-    EXPECT_EQ(form.lens.RulerFactor, 10);
-    EXPECT_EQ(form.lens.Frame2X, 0);
-    EXPECT_TRUE(form.DoubleBuffered()) << "AddDelay was not read";
+    EXPECT_TRUE(Checked(MenuId::AddDelay1));
+    EXPECT_TRUE(Checked(MenuId::ZoomWheel1));
+    EXPECT_EQ(form.lens.RulerFactor, 5);
+    EXPECT_EQ(form.lens.Frame2X, 64);
+    EXPECT_FALSE(form.DoubleBuffered()) << "AddDelay was read";
+    Click(MenuId::Close1);
+    EXPECT_EQ(Stored("Frame2X"), 64);
+    EXPECT_EQ(Stored("RULERFACTOR"), 5);
+}
+
+// Settings a user may read but not write (the machine-wide key of a standard user) are read, and the
+// refusal to store them is said once, with the key, though the close writes twice.
+TEST_F(SettingsInTheLens, ARefusedWriteIsReportedOnceWithTheKey) {
+    Store({{"Factor", 2}});
+    platform.registry.refuseWrites = true;
+    Start();
+    EXPECT_EQ(form.lens.Factor, 2);
+    Click(MenuId::Close1);
+    EXPECT_EQ(platform.dialogs.errors,
+              std::vector<std::string>{"The settings were not saved to HKEY_CURRENT_USER\\Software\\Kestrow "
+                                       "Software\\Pixoscope.\r\nSystem Error.  Code: 5.\r\nAccess is denied."});
 }
 
 TEST_F(SettingsInTheLens, HexWebIsTheOnlyRoadToTheWebSafeNotation) {
@@ -253,6 +273,7 @@ INSTANTIATE_TEST_SUITE_P(
 class HelpCommands : public LensFixture {};
 
 TEST_F(HelpCommands, F1OpensTheHelpFileBesideTheProgramAndChangesNothing) {
+    platform.files.files[std::string(kAppDir) + "Pixoscope.chm"] = {};
     Start();
     const Bitmap before = form.BackBuffer();
     Press(vk::kF1);
@@ -262,7 +283,7 @@ TEST_F(HelpCommands, F1OpensTheHelpFileBesideTheProgramAndChangesNothing) {
     EXPECT_TRUE(platform.dialogs.messages.empty());
 }
 
-TEST_F(HelpCommands, ChartPagesOpenOnlyWhenTheyArePresent) {
+TEST_F(HelpCommands, ChartPagesOpenWhenTheyArePresentAndAMissingOneIsNamed) {
     Start();
     const struct {
         MenuId item;
@@ -274,8 +295,13 @@ TEST_F(HelpCommands, ChartPagesOpenOnlyWhenTheyArePresent) {
     };
     for (const auto& page : kPages) {
         platform.shell.opened.clear();
+        platform.dialogs.errors.clear();
         Click(page.item);
-        EXPECT_TRUE(platform.shell.opened.empty()) << page.file << " is missing: nothing at all";
+        EXPECT_TRUE(platform.shell.opened.empty()) << page.file << " is missing";
+        EXPECT_EQ(platform.dialogs.errors,
+                  std::vector<std::string>{"The colour chart page " + std::string(kAppDir) + page.file +
+                                           " is missing. It belongs beside pixoscope.exe."});
+        platform.dialogs.errors.clear();
         platform.files.files[std::string(kAppDir) + page.file] = {};
         Click(page.item);
         ASSERT_EQ(platform.shell.opened.size(), 1u) << page.file;

@@ -137,7 +137,8 @@ TEST(Package, TheManifestAsksForPerMonitorDpiCommonControls6AndNoElevation) {
     FreeLibrary(image);
     for (const char* text :
          {"<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
-          ">PerMonitorV2, PerMonitor</dpiAwareness>", "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+          ">PerMonitorV2, PerMonitor</dpiAwareness>", ">true</longPathAware>",
+          "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
           "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
           "name=\"KestrowSoftware.Pixoscope\" version=\"" PIXO_VERSION_QUAD "\""})
         EXPECT_NE(manifest.find(text), std::string::npos) << text;

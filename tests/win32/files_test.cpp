@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/system_error.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_files.h"
@@ -101,7 +102,7 @@ TEST_F(Win32FilesTest, CreatesEveryMissingParentFolder) {
     EXPECT_EQ(std::nullopt, files_.CreateFolders(folder));  // existing already: no failure
 }
 
-TEST_F(Win32FilesTest, WritesReadsBackAndReplaces) {
+TEST_F(Win32FilesTest, WritesReadsBackAndNeverReplaces) {
     const std::string path = root_ + "\\Scrn_20261207-001532-045.bmp";
     const std::vector<std::uint8_t> first{'B', 'M', 1, 2, 3, 4, 5, 6, 7, 8, 0, 255};
     ASSERT_EQ(std::nullopt, files_.WriteFile(path, first));
@@ -109,16 +110,40 @@ TEST_F(Win32FilesTest, WritesReadsBackAndReplaces) {
     EXPECT_FALSE(files_.FolderExists(path));
     EXPECT_EQ(Read(path), first);
 
-    const std::vector<std::uint8_t> second{'B', 'M', 9};
-    ASSERT_EQ(std::nullopt, files_.WriteFile(path, second));
-    EXPECT_EQ(Read(path), second);  // replaced whole, not overwritten in place
+    // Another program's capture of the same name is never replaced: the name is reported taken.
+    const Failure taken = files_.WriteFile(path, std::vector<std::uint8_t>{'B', 'M', 9});
+    ASSERT_TRUE(taken.has_value());
+    EXPECT_EQ(taken->code, kNameTakenCode);
+    EXPECT_EQ(Read(path), first);
     EXPECT_EQ(Names(root_), std::vector<std::string>{"Scrn_20261207-001532-045.bmp"});
 
+    // Large files, and folders deeper than MAX_PATH characters.
+    std::string deep = root_;
+    while (deep.size() < 300)
+        deep += "\\a-folder-of-a-long-name";
+    ASSERT_EQ(std::nullopt, files_.CreateFolders(deep));
     std::vector<std::uint8_t> large(3 * 1024 * 1024 + 17);
     for (std::size_t i = 0; i < large.size(); ++i)
         large[i] = static_cast<std::uint8_t>(i * 7);
-    ASSERT_EQ(std::nullopt, files_.WriteFile(path, large));
-    EXPECT_EQ(Read(path), large);
+    ASSERT_EQ(std::nullopt, files_.WriteFile(deep + "\\large.bmp", large));
+    EXPECT_EQ(Read(deep + "\\large.bmp"), large);
+}
+
+// What a save killed half-way left behind goes at the next start, and nothing else: not another program's
+// files, not a save in progress.
+TEST_F(Win32FilesTest, LeftoverTemporariesAreRemovedAndNothingElse) {
+    const std::vector<std::uint8_t> bytes{1, 2, 3};
+    for (const char* name :
+         {"pxo1A2B.tmp", "PXOBEEF.TMP", "pxo12345.tmp", "pxo1A2B.bmp", "notes.tmp", "pxoZZZZ.tmp", "pxo0000.tmp"})
+        ASSERT_EQ(std::nullopt, files_.WriteFile(root_ + "\\" + name, bytes)) << name;
+    const FileHandle inUse(CreateFileW(Utf8ToWide(root_ + "\\pxo0000.tmp").c_str(), GENERIC_WRITE, 0, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(inUse);
+    files_.RemoveLeftoverTemporaries(root_);
+    auto names = Names(root_);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"notes.tmp", "pxo0000.tmp", "pxo12345.tmp", "pxo1A2B.bmp", "pxoZZZZ.tmp"}));
 }
 
 TEST_F(Win32FilesTest, FailedWritesLeaveNoFileBehind) {

@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_registry.h"
@@ -37,16 +38,19 @@ class Win32RegistryTest : public ::testing::Test {
 
 TEST_F(Win32RegistryTest, CreatesNestedKeysAndRoundTripsSignedDwords) {
     const std::string path = key_ + "\\Kestrow Software\\Pixoscope";
-    ASSERT_TRUE(registry_.OpenOrCreateKey(RegistryRoot::CurrentUser, path));
-    EXPECT_TRUE(KeyExists(path));
+    const char* const names[] = {"WinStatusTop", "%Black"};
+    EXPECT_EQ(registry_.ReadDwords(RegistryRoot::CurrentUser, path, names), std::nullopt) << "no key yet";
+    EXPECT_FALSE(KeyExists(path)) << "reading creates nothing";
 
     for (const std::int32_t value : {0, 1, 200, -1, -26, INT_MIN, INT_MAX}) {
-        ASSERT_TRUE(registry_.WriteDword(RegistryRoot::CurrentUser, path, "WinStatusTop", value));
-        EXPECT_EQ(registry_.ReadDword(RegistryRoot::CurrentUser, path, "WinStatusTop"), value);
+        const DwordValue values[] = {{"WinStatusTop", value}, {"%Black", -1}};
+        ASSERT_FALSE(registry_.WriteDwords(RegistryRoot::CurrentUser, path, values));
+        const auto read = registry_.ReadDwords(RegistryRoot::CurrentUser, path, names);
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(*read, (std::vector<std::optional<std::int32_t>>{value, -1}));
     }
 
     // Stored as a plain REG_DWORD: -1 is 0xFFFFFFFF to every other reader.
-    ASSERT_TRUE(registry_.WriteDword(RegistryRoot::CurrentUser, path, "%Black", -1));
     DWORD raw = 0;
     DWORD size = sizeof(raw);
     ASSERT_EQ(
@@ -55,20 +59,23 @@ TEST_F(Win32RegistryTest, CreatesNestedKeysAndRoundTripsSignedDwords) {
     EXPECT_EQ(raw, 0xFFFFFFFFu);
 }
 
-TEST_F(Win32RegistryTest, MissingOrOtherTypedValuesReadAsNothing) {
-    EXPECT_EQ(registry_.ReadDword(RegistryRoot::CurrentUser, key_, "Zoomstep"), std::nullopt);
-    EXPECT_TRUE(KeyExists(key_));  // reading opens the key with creation, as writing does
-
+TEST_F(Win32RegistryTest, MissingOrOtherTypedValuesReadAsNothingAndCostNoOther) {
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, Utf8ToWide(key_).c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Utf8ToWide(key_).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS);
     const wchar_t text[] = L"1";
     RegSetValueExW(key, L"Factor", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof(text));
     const unsigned long long wide = 7;
     RegSetValueExW(key, L"RULERFACTOR", 0, REG_QWORD, reinterpret_cast<const BYTE*>(&wide), sizeof(wide));
+    const DWORD three = 3;
+    RegSetValueExW(key, L"CALIPERFACTORH", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&three), sizeof(three));
     RegCloseKey(key);
 
-    EXPECT_EQ(registry_.ReadDword(RegistryRoot::CurrentUser, key_, "Factor"), std::nullopt);
-    EXPECT_EQ(registry_.ReadDword(RegistryRoot::CurrentUser, key_, "RULERFACTOR"), std::nullopt);
+    const char* const names[] = {"Zoomstep", "Factor", "RULERFACTOR", "CALIPERFACTORH"};
+    const auto read = registry_.ReadDwords(RegistryRoot::CurrentUser, key_, names);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(*read, (std::vector<std::optional<std::int32_t>>{std::nullopt, std::nullopt, std::nullopt, 3}));
 }
 
 }  // namespace

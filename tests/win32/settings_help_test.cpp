@@ -32,8 +32,11 @@ TEST(Win32Settings, EveryValueIsAStoredDwordAndReadsBackTheSame) {
     written.SetChecked(MenuId::Caliper1, true);
     written.SetChecked(MenuId::Showblack1, true);
     written.SetChecked(MenuId::SoundonSave1, false);
-    const auto integer = [](StoredInteger which) { return 1000 - 37 * static_cast<std::int32_t>(which); };
-    ASSERT_TRUE(WriteStoredSettings(registry, key, written, integer));
+    // Every integer within its bounds (a magnification 0..3), so that it reads back as written.
+    const auto integer = [](StoredInteger which) {
+        return which == StoredInteger::Factor ? 2 : 1000 - 37 * static_cast<std::int32_t>(which);
+    };
+    ASSERT_FALSE(WriteStoredSettings(registry, key, written, integer));
 
     for (const SettingRow& row : kSettingRows) {
         DWORD type = 0;

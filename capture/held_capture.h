@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/error.h"
+#include "platform/screen_capture.h"
+#include "raster/bitmap.h"
+#include "raster/colors.h"
+
+namespace pixo {
+
+// The frozen capture of the screen that the lens shows and saves. It knows whether it holds pixels at all
+// and whether they are fresh: a grab that fails keeps the earlier pixels, but they no longer show the screen
+// as it is, so a save that promises a fresh capture must not write them.
+class HeldCapture {
+  public:
+    enum class State {
+        Absent,  // no grab has worked yet: there is nothing to show, read or save
+        Stale,   // the last grab failed; the pixels are those of an earlier one
+        Fresh,   // the last grab worked
+    };
+
+    // Grabs the screen unless a capture is held. A failed grab leaves the pixels as they were and the
+    // capture not held, so that the next chance to capture tries again.
+    [[nodiscard]] Failure Take(IScreenCapture& screen);
+    // Stops holding the capture: the next Take grabs anew. The pixels stay for the view meanwhile.
+    void Release() { held_ = false; }
+
+    bool Held() const { return held_; }
+    State Freshness() const { return state_; }
+    bool HasPixels() const { return state_ != State::Absent; }
+    const Bitmap& Pixels() const { return pixels_; }
+    // Why the last grab failed, while the capture is stale or absent because of it.
+    const Failure& LastFailure() const { return lastFailure_; }
+    // One captured pixel; black where the capture has none, as the view shows it.
+    Color PixelAt(int x, int y) const { return pixels_.GetPixel(x, y); }
+
+  private:
+    Bitmap pixels_;
+    bool held_ = false;
+    State state_ = State::Absent;
+    Failure lastFailure_;
+};
+
+}  // namespace pixo
