@@ -43,11 +43,17 @@ HFONT LabelPainter::FontFor(const LabelFont& font) {
         if (f.font.face == font.face && f.font.pixelHeight == font.pixelHeight && f.font.bold == font.bold)
             return f.handle.Get();
     }
-    const BYTE charset = font.face == LabelFontFace::Terminal ? OEM_CHARSET : DEFAULT_CHARSET;
+    const bool terminal = font.face == LabelFontFace::Terminal;
+    const BYTE charset = terminal ? OEM_CHARSET : DEFAULT_CHARSET;
+    // Terminal is a raster font: its glyphs are whole pixels in exactly the text colour, and the quality flag
+    // changes nothing about them (only draft and proof quality touch a raster font, by its scaling). Where no
+    // Terminal is installed, the system substitutes an outline font; asking for no anti-aliasing renders that
+    // one in whole pixels of the text colour too, so the small ruler numbers stay readable on any picture.
+    const BYTE quality = terminal ? NONANTIALIASED_QUALITY : DEFAULT_QUALITY;
     // A negative height asks for that character height in pixels.
     GdiFont handle(CreateFontW(-font.pixelHeight, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                               charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_DONTCARE, FaceName(font.face)));
+                               charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, quality, DEFAULT_PITCH | FF_DONTCARE,
+                               FaceName(font.face)));
     fonts_.push_back({font, std::move(handle)});
     return fonts_.back().handle.Get();
 }

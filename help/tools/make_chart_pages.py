@@ -103,9 +103,28 @@ def read_ral(path):
     return rows
 
 
+def relative_luminance(key):
+    """The relative luminance of an sRGB colour "#RRGGBB", 0 for black to 1 for white, as the web's
+    accessibility guidelines (WCAG 2) define it."""
+
+    def linear(channel):
+        c = channel / 255
+        return c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4
+
+    r, g, b = (linear(int(key[i:i + 2], 16)) for i in (1, 3, 5))
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast_ratio(key, other):
+    """The contrast ratio of two colours as WCAG 2 defines it, from 1:1 to 21:1."""
+    lighter, darker = sorted((relative_luminance(key), relative_luminance(other)), reverse=True)
+    return (lighter + 0.05) / (darker + 0.05)
+
+
 def is_dark(key):
-    r, g, b = (int(key[i:i + 2], 16) for i in (1, 3, 5))
-    return 0.299 * r + 0.587 * g + 0.114 * b < 140
+    # White text or black, whichever stands out more: one of the two always reaches 4.58:1, more than the
+    # 4.5:1 that WCAG 2 asks of text of this size.
+    return contrast_ratio(key, "#FFFFFF") > contrast_ratio(key, "#000000")
 
 
 def swatch(title, subtitle, key):

@@ -57,24 +57,36 @@ ScreenPicture ExpectedRuler(const std::function<Rgb(int, int)>& view, int m, int
     return picture;
 }
 
-// Room for a red ruler number whose label starts at (left, top).
+// Room for a red ruler number whose label starts at (left, top): more than its box needs in any font.
 RECT NumberArea(int left, int top) {
     return {left - 1, top - 2, left + 26, top + 12};
 }
 
-// Every pixel outside the number areas is the expected one; every number area holds red text.
+bool InArea(const RECT& area, int x, int y) {
+    return x >= area.left && x < area.right && y >= area.top && y < area.bottom;
+}
+
+// Every pixel outside the number areas is the expected one. Every number area holds red text drawn as the
+// lens's raster font draws it, whatever font stands in for it: whole pixels in exactly the label's red over
+// the expected picture, never a blend of the two, which would be unreadable on red, orange and yellow.
 std::string CheckRuler(const ScreenPicture& lens, const ScreenPicture& expected, const std::vector<RECT>& numbers) {
     Complaints complaints;
     for (const RECT& area : numbers) {
         if (PixelsOfColour(lens, area, kRed).empty())
             complaints.Note("no red number at (" + std::to_string(area.left + 1) + "," + std::to_string(area.top + 2) +
                             ")");
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                if (lens.At(x, y) != kRed && lens.At(x, y) != expected.At(x, y))
+                    complaints.Add(x, y, lens.At(x, y), expected.At(x, y), "ruler number: neither red nor the picture");
+            }
+        }
     }
     for (int y = 0; y < kLensSize; ++y) {
         for (int x = 0; x < kLensSize; ++x) {
             bool onNumber = false;
             for (const RECT& area : numbers)
-                onNumber = onNumber || (x >= area.left && x < area.right && y >= area.top && y < area.bottom);
+                onNumber = onNumber || InArea(area, x, y);
             if (!onNumber && lens.At(x, y) != expected.At(x, y))
                 complaints.Add(x, y, lens.At(x, y), expected.At(x, y), "ruler");
         }

@@ -1,6 +1,8 @@
 // The files the build delivers beside the program, as the program opens them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -46,6 +48,52 @@ TEST(DeliveredFiles, TheChartPagesShowEverySwatchWithTheSourceAndItsNotices) {
     }
     for (const ChartPage& page : kChartPages)
         EXPECT_TRUE(std::filesystem::exists(kDelivered / page.file)) << page.file;
+}
+
+// The relative luminance of "#RRGGBB" as the web's accessibility guidelines (WCAG 2) define it.
+double RelativeLuminance(const std::string& hex) {
+    auto linear = [&](std::size_t at) {
+        const double c = std::stoi(hex.substr(at, 2), nullptr, 16) / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(1) + 0.7152 * linear(3) + 0.0722 * linear(5);
+}
+
+double ContrastRatio(const std::string& a, const std::string& b) {
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(DeliveredFiles, EveryChartNameStandsOutFromItsSwatchByAtLeastFourAndAHalfToOne) {
+    for (const char* file : {"kestrow_pantone_pms.html", "kestrow_ral_classic.html", "kestrow_ral_design.html"}) {
+        const std::string text = ReadAll(kDelivered / file);
+        // The text colour of each class of swatch, from the page's own style.
+        auto textColour = [&](const std::string& shade) {
+            const std::string rule = "ul.chart li." + shade + " { color: ";
+            const std::size_t at = text.find(rule);
+            return at == std::string::npos ? std::string{} : text.substr(at + rule.size(), 7);
+        };
+        std::size_t swatches = 0;
+        std::size_t low = 0;
+        std::string examples;
+        const std::string start = "<li class=\"";
+        for (std::size_t at = text.find(start); at != std::string::npos; at = text.find(start, at + 1)) {
+            const std::size_t shadeEnd = text.find('"', at + start.size());
+            const std::string shade = text.substr(at + start.size(), shadeEnd - at - start.size());
+            const std::string background = text.substr(text.find("background:", shadeEnd) + 11, 7);
+            const std::string colour = textColour(shade);
+            ++swatches;
+            ASSERT_EQ(colour.size(), 7u) << file << ": no text colour for swatches of class " << shade;
+            const double ratio = ContrastRatio(colour, background);
+            if (ratio < 4.5) {
+                if (++low <= 5)
+                    examples += " " + background + " under " + colour + " (" + std::to_string(ratio) + ":1)";
+            }
+        }
+        EXPECT_GT(swatches, 0u) << file;
+        EXPECT_EQ(low, 0u) << file << ": names below 4.5:1 on their swatch:" << examples;
+    }
 }
 
 TEST(DeliveredFiles, ThePantonePageIsTheProgramsOwnTable) {
