@@ -30,11 +30,11 @@ Bitmap LoadPicture(HINSTANCE instance, const wchar_t* name) {
 }  // namespace
 
 void LoadLensPictures(HINSTANCE instance, TFormFilter& form) {
-    form.SetLensPicture(LensImage::Default, LoadPicture(instance, kLensPictureDefault));
-    form.SetLensPicture(LensImage::Red, LoadPicture(instance, kLensPictureRed));
-    form.SetLensPicture(LensImage::Green, LoadPicture(instance, kLensPictureGreen));
-    form.SetLensPicture(LensImage::Blue, LoadPicture(instance, kLensPictureBlue));
-    form.SetLensPicture(LensImage::Ivory, LoadPicture(instance, kLensPictureIvory));
+    form.SetLensPicture(LensPicture::Default, LoadPicture(instance, kLensPictureDefault));
+    form.SetLensPicture(LensPicture::Red, LoadPicture(instance, kLensPictureRed));
+    form.SetLensPicture(LensPicture::Green, LoadPicture(instance, kLensPictureGreen));
+    form.SetLensPicture(LensPicture::Blue, LoadPicture(instance, kLensPictureBlue));
+    form.SetLensPicture(LensPicture::Ivory, LoadPicture(instance, kLensPictureIvory));
 }
 
 }  // namespace pixo

@@ -175,8 +175,7 @@ void LensWindow::ShowMenu(LPARAM lParam) {
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (at.x == -1 && at.y == -1)
         GetCursorPos(&at);
-    form_.PopupMenu1Popup();
-    if (const std::optional<MenuId> chosen = TrackLensMenu(host_.Handle(), form_.PopupMenu1, at))
+    if (const std::optional<MenuId> chosen = TrackLensMenu(host_.Handle(), form_.PopupMenu1Popup(), at))
         form_.MenuClick(*chosen);
 }
 
@@ -185,7 +184,7 @@ void LensWindow::PaintInto(HDC dc) {
     const BITMAPINFO info = TopDownInfo(picture.Width(), picture.Height());
     SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(picture.Width()), static_cast<DWORD>(picture.Height()), 0, 0, 0,
                       static_cast<UINT>(picture.Height()), picture.Data(), &info, DIB_RGB_COLORS);
-    labelPainter_.Paint(dc, form_.labels);
+    labelPainter_.Paint(dc, form_.LabelsToPaint());
 }
 
 void LensWindow::Paint() {

@@ -17,7 +17,7 @@ std::wstring MenuText(const MenuItemDef& def) {
             text += L'&';  // a caption's ampersand is shown, not taken as an access key
         text += c;
     }
-    const std::string shortcut = ShortcutText(def.shortcut);
+    const std::string shortcut = ShortcutText(ShortcutOf(def.id).value_or(Shortcut{}));
     if (!shortcut.empty())
         text += L'\t' + Utf8ToWide(shortcut);
     return text;

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "commands/key_map.h"
 #include "commands/popup_menu.h"
 
 namespace pixo {

@@ -30,7 +30,7 @@ struct Lens {
         platform.screen.SetSize(kScreenWidth, kScreenHeight);
         SetPlatePictures(form);
         form.FormCreate();
-        form.lens.Factor = factor;
+        form.Magnification().Factor() = factor;
     }
     // One more pixel of a drag across the screen.
     void Move() { platform.window.left = 300 + (step++ % 800); }
@@ -38,7 +38,7 @@ struct Lens {
         for (auto _ : state) {
             Move();
             form.DrawTheLoupe();
-            benchmark::DoNotOptimize(form.PickedColor);
+            benchmark::DoNotOptimize(form.PickedColor());
         }
     }
 };
@@ -52,7 +52,7 @@ BENCHMARK(DrawAtFactor)->DenseRange(0, 3);
 
 void DrawSmoothView(benchmark::State& state) {
     Lens lens(static_cast<int>(state.range(0)));
-    lens.form.lens.SmoothViewHeld = true;
+    lens.form.SmoothViewHeld() = true;
     lens.Draw(state);
 }
 BENCHMARK(DrawSmoothView)->DenseRange(1, 3);
@@ -94,10 +94,10 @@ void DrawInMode(benchmark::State& state, const LensMode& mode, int factor) {
     menu.SetChecked(MenuId::ShowColVal, true);
     menu.SetChecked(MenuId::ExpoCheck1, true);
     // The measuring star around a mark set a little up and left of the lens centre.
-    lens.form.lens.MarkSet = true;
-    lens.form.lens.MeasureShown = true;
-    lens.form.lens.MarkLeft = 450;
-    lens.form.lens.MarkTop = 250;
+    lens.form.Measurement().State().MarkSet = true;
+    lens.form.Measurement().State().MeasureShown = true;
+    lens.form.Measurement().State().MarkLeft = 450;
+    lens.form.Measurement().State().MarkTop = 250;
     lens.Draw(state);
 }
 

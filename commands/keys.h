@@ -38,24 +38,6 @@ constexpr std::uint16_t Letter(char c) {
 }
 }  // namespace vk
 
-// The keys that move the lens, and with exactly Shift size the caliper: the arrows and keypad 8, 4, 6, 2.
-struct ArrowKey {
-    std::uint16_t key;
-    int dx;  // -1 left, +1 right
-    int dy;  // -1 up, +1 down
-};
-inline constexpr ArrowKey kArrowKeys[] = {
-    {vk::kLeft, -1, 0}, {vk::kNumpad4, -1, 0}, {vk::kRight, 1, 0}, {vk::kNumpad6, 1, 0},
-    {vk::kUp, 0, -1},   {vk::kNumpad8, 0, -1}, {vk::kDown, 0, 1},  {vk::kNumpad2, 0, 1},
-};
-constexpr const ArrowKey* FindArrowKey(std::uint16_t key) {
-    for (const ArrowKey& arrow : kArrowKeys) {
-        if (arrow.key == key)
-            return &arrow;
-    }
-    return nullptr;
-}
-
 struct Shortcut {
     std::uint16_t key = 0;  // 0: none
     Modifiers modifiers = kNoModifier;

@@ -4,54 +4,38 @@
 namespace pixo {
 
 void TFormFilter::CornerKeyDown(CornerKey key) {
-    CornerSelection selection{
-        lens.CornerStep, lens.CornerSelecting, {lens.CropLeft, lens.CropTop, lens.CropWidth, lens.CropHeight}};
     // Every corner is the screen pixel under the lens centre, whatever the magnification.
     const CornerStepResult step =
-        StepCorners(selection, key, services_.window.Left() + kLensSize / 2, services_.window.Top() + kLensSize / 2);
-    lens.CornerStep = selection.step;
-    lens.CornerSelecting = selection.selecting;
-    lens.CropLeft = selection.crop.left;
-    lens.CropTop = selection.crop.top;
-    lens.CropWidth = selection.crop.width;
-    lens.CropHeight = selection.crop.height;
+        regions_.Press(key, services_.window.Left() + kLensSize / 2, services_.window.Top() + kLensSize / 2);
+    ApplyCornerStep(step);
+    // A crop is saved from the capture the user is looking at: no recapture first.
+    if (step.then == CornerThen::SaveCrop && SaveCapture() == SaveResult::Saved)
+        bar_.ShowBriefly(CropSavedCaption(options_.saveToClipboard), kInformationColour);
+    ReInitAfterPopUp();
+}
 
-    Label& bar = labels[LabelId::CropLabel];
+void TFormFilter::ApplyCornerStep(const CornerStepResult& step) {
     if (step.click)
-        PlayResourceSound("SelectClickSound");
-    if (step.caption != nullptr) {
-        bar.text = step.caption;
-        bar.background = step.background;
-    }
+        (void)PlayResourceSound("SelectClickSound");  // a missing sound has been reported; the corner stands
+    if (step.caption != nullptr)
+        bar_.SetCaption(step.caption, step.background);
     if (step.showBar)
-        bar.visible = true;
-    if (step.closeBar) {
-        bar.visible = false;
-        bar.text.Clear();
-    }
+        bar_.Reveal();
+    if (step.closeBar)
+        bar_.Close();
     if (step.startTimer)
-        StartTimer1();
+        bar_.StartTimer();
+}
 
-    if (step.then == CornerThen::StoreQframe) {
-        lens.Frame1X = lens.CropLeft;
-        lens.Frame1Y = lens.CropTop;
-        lens.Frame2X = lens.CropWidth;
-        lens.Frame2Y = lens.CropHeight;
-    } else if (step.then == CornerThen::SaveCrop) {
-        // A crop is saved from the capture the user is looking at: no recapture first.
-        if (SaveCapture() == SaveResult::Saved) {
-            bar.text = CropSavedCaption(PopupMenu1.Checked(MenuId::SaveToClipB1));
-            bar.background = kInformationColour;
-            bar.visible = true;
-            StartTimer1();
-        }
-    }
+void TFormFilter::EndCornerSelection() {
+    regions_.End();
+    bar_.Close();
     ReInitAfterPopUp();
 }
 
 void TFormFilter::SaveStoredQframe() {
-    if (lens.Frame2X <= 0 || lens.Frame2Y <= 0) {
-        StartMessage(kNoQframeCaption, kInformationColour);
+    if (!regions_.HasQframe()) {
+        bar_.ShowBriefly(kNoQframeCaption, kInformationColour);
         services_.window.Invalidate();
         return;
     }
@@ -61,26 +45,14 @@ void TFormFilter::SaveStoredQframe() {
         return;
     }
     // Taken only now: the recapture may let other messages run.
-    lens.CropLeft = lens.Frame1X;
-    lens.CropTop = lens.Frame1Y;
-    lens.CropWidth = lens.Frame2X;
-    lens.CropHeight = lens.Frame2Y;
-    lens.CornerStep = 10;
+    regions_.BeginQframeSave();
     (void)SaveCapture();  // a Qframe save confirms itself with the shutter only; failures have been shown
     // A selection in progress ended with the save: its guides go.
     ReInitAfterPopUp();
 }
 
 void TFormFilter::ShowStoredQframe() {
-    const std::string text = QframeText(lens.Frame1X, lens.Frame1Y, lens.Frame2X, lens.Frame2Y);
-    Label& bar = labels[LabelId::CropLabel];
-    if (bar.text == text) {
-        bar.visible = !bar.visible;
-    } else {
-        bar.background = kInformationColour;
-        bar.text = text;
-        bar.visible = true;
-    }
+    bar_.Toggle(regions_.QframeCaption(), kInformationColour);
     services_.window.Invalidate();
 }
 

@@ -20,53 +20,51 @@ void TFormFilter::save1Click() {
 }
 
 TFormFilter::SaveResult TFormFilter::SaveCapture() {
-    if (!capture_.HasPixels()) {
+    const HeldCapture& held = capture_.Held();
+    if (!held.HasPixels()) {
         // No grab has worked since start: there is no picture to save, and none is made up.
-        ReportError(kScreenCaptureError, capture_.LastFailure().value_or(PlatformError{}));
+        ReportError(kScreenCaptureError, held.LastFailure().value_or(PlatformError{}));
         return SaveResult::Failed;
     }
-    const SaveResult result = lens.CornerStep > 0 ? SaveRegion() : SaveFullScreen();
+    const SaveResult result = regions_.RegionPending() ? SaveRegion() : SaveFullScreen();
     // The shutter confirms every completed save, to a file or to the clipboard.
-    if (result == SaveResult::Saved && PopupMenu1.Checked(MenuId::SoundonSave1))
+    if (result == SaveResult::Saved && options_.soundOnSave)
         (void)PlayResourceSound("ShutterSound");  // a missing sound has been reported; the save is done
     return result;
 }
 
 TFormFilter::SaveResult TFormFilter::SaveFullScreen() {
-    if (PopupMenu1.Checked(MenuId::RecapBefore1)) {
+    if (options_.recaptureBefore) {
         // The user asked for the screen as it is now: an older capture is no answer.
         if (const Failure failure = Recapture()) {
             ReportError(kScreenCaptureError, *failure);
             return SaveResult::Failed;
         }
     }
-    if (PopupMenu1.Checked(MenuId::SaveToClipB1))
-        return PutOnClipboard(capture_.Pixels());
-    return WriteCaptureFile(CaptureKind::FullScreen, capture_.Pixels());
+    if (options_.saveToClipboard)
+        return PutOnClipboard(capture_.Held().Pixels());
+    return WriteCaptureFile(CaptureKind::FullScreen, capture_.Held().Pixels());
 }
 
 // A region is saved only as far as it lies on the capture; one with nothing on it saves nothing. Whatever
-// happens, the selection is over afterwards: a failed save that left CornerStep at 10 would leave the Q
-// and C keys with nothing to do until Escape.
+// happens, the selection is over afterwards: a failed save that left the Qframe's save pending would leave
+// the Q and C keys with nothing to do until Escape. A Qframe always goes to a file.
 TFormFilter::SaveResult TFormFilter::SaveRegion() {
-    const bool qframe = lens.CornerStep == 10;
-    const bool toClipboard = PopupMenu1.Checked(MenuId::SaveToClipB1) && lens.CornerStep < 10;
-    const Bitmap& pixels = capture_.Pixels();
-    const std::optional<Region> region =
-        ClipRegion({lens.CropLeft, lens.CropTop, lens.CropWidth, lens.CropHeight}, pixels.Width(), pixels.Height());
+    const bool qframe = regions_.SavingQframe();
+    const bool toClipboard = options_.saveToClipboard && !qframe;
+    const Bitmap& pixels = capture_.Held().Pixels();
+    const std::optional<Region> region = ClipRegion(regions_.Crop(), pixels.Width(), pixels.Height());
     if (!region) {
         EndRegionSave();
-        Label& bar = labels[LabelId::CropLabel];
-        bar.text = kNothingToSaveCaption;
-        bar.background = kNothingSelectedColour;
-        bar.visible = true;
-        StartTimer1();
+        bar_.ShowBriefly(kNothingToSaveCaption, kNothingSelectedColour);
         return SaveResult::NothingToSave;
     }
     Bitmap part;
     if (!part.TryResize(region->width, region->height)) {
         EndRegionSave();
-        ReportError("The capture was not saved: there is not enough memory for it.", OutOfMemory());
+        ReportError(
+            "The capture was not saved: there is not enough memory for it.",
+            PlatformError{kOutOfMemoryCode, "Not enough memory resources are available to process this command."});
         return SaveResult::Failed;
     }
     CopyRect(pixels, region->left, region->top, part, 0, 0, region->width, region->height, kOutsideCapture);
@@ -77,18 +75,12 @@ TFormFilter::SaveResult TFormFilter::SaveRegion() {
 }
 
 void TFormFilter::EndRegionSave() {
-    lens.CornerStep = 0;
-    lens.CornerSelecting = false;
-    labels[LabelId::CropLabel].visible = false;
-    labels[LabelId::CropLabel].text.Clear();
-}
-
-PlatformError TFormFilter::OutOfMemory() {
-    return {kOutOfMemoryCode, "Not enough memory resources are available to process this command."};
+    regions_.End();
+    bar_.Close();
 }
 
 bool TFormFilter::EnsureCaptureFolder(std::string_view whatFailed) {
-    const std::string& folder = lens.CaptureFolder;
+    const std::string& folder = places_.CaptureFolder;
     if (folder.empty()) {
         // The system named no documents folder: a capture written anywhere else would be one the user
         // never finds.
@@ -115,7 +107,7 @@ TFormFilter::SaveResult TFormFilter::WriteCaptureFile(CaptureKind kind, const Bi
             ReportError("The capture was not saved: it is too large for a BMP file.", PlatformError{});
             return SaveResult::Failed;
         }
-        const std::string path = FreeCapturePath(lens.CaptureFolder, kind, time, [&](const std::string& p) {
+        const std::string path = FreeCapturePath(places_.CaptureFolder, kind, time, [&](const std::string& p) {
             return files.FileExists(p) || files.FolderExists(p);
         });
         // Encoded as it is written, a piece at a time; the file appears under its name only once it is complete.
@@ -143,7 +135,7 @@ TFormFilter::SaveResult TFormFilter::PutOnClipboard(const Bitmap& bitmap) {
 void TFormFilter::OpenDumps1Click() {
     if (!EnsureCaptureFolder("The captured images cannot be shown."))
         return;
-    const std::optional<std::string> chosen = services_.dialogs.OpenPicture(lens.CaptureFolder);
+    const std::optional<std::string> chosen = services_.dialogs.OpenPicture(places_.CaptureFolder);
     if (chosen && services_.files.FileExists(*chosen))
         ShellOpen(*chosen, "The picture " + *chosen + " could not be opened.");
 }

@@ -68,71 +68,38 @@ TFormFilter::Handler TFormFilter::MenuHandlerOf(MenuId id) {
 }
 
 void TFormFilter::MenuClick(MenuId id) {
-    if (!PopupMenu1.Click(id))
+    if (!PopupMenu(options_, zoom_.Factor()).Click(id))
         return;
     if (const Handler handler = MenuHandlerOf(id))
         (this->*handler)();
 }
 
-void TFormFilter::PopupMenu1Popup() {
-    PopupMenu1.SetEnabled(MenuId::DoubleBuffer1, !PopupMenu1.Checked(MenuId::AddDelay1));
-}
-
-// Each magnification handler may first shift the window so that the screen pixel at the top-left corner of
-// the view stays there: the shift is the old Zoomstep minus the new one.
-void TFormFilter::MagnifyTo(int newFactor) {
-    const Magnification& target = kMagnifications[newFactor];
-    const bool shift = PopupMenu1.Checked(MenuId::MoveTopLeft1) &&
-                       (PopupMenu1.Checked(MenuId::Ruler1) || PopupMenu1.Checked(MenuId::Caliper1));
-    if (shift) {
-        // 1:1 takes the old shift from Zoomstep itself, the other steps from the table, so an impossible
-        // stored Factor shifts nothing.
-        int delta = 0;
-        if (newFactor == 0) {
-            if (lens.Factor > 0)
-                delta = lens.Zoomstep;
-        } else if (const Magnification* old = MagnificationOf(lens.Factor); old != nullptr && old != &target) {
-            delta = old->zoomstep - target.zoomstep;
-        }
-        if (delta != 0) {
-            // The stored Zoomstep may be any number; the window goes no farther than kFarthestPosition.
-            const auto moved = [delta](int from) {
-                return static_cast<int>(
-                    std::clamp<std::int64_t>(std::int64_t{from} + delta, -kFarthestPosition, kFarthestPosition));
-            };
-            services_.window.SetTop(moved(services_.window.Top()));
-            services_.window.SetLeft(moved(services_.window.Left()));
-        }
-    }
-    lens.Zoomstep = target.zoomstep;
-    lens.Factor = newFactor;
+// Each magnification may first move the window so that the screen pixel at the view's top-left corner, the
+// origin of the ruler and the caliper, stays there. The sizes then keep within the new view.
+void TFormFilter::MagnifyTo(int factor) {
+    const bool keepTopLeft = options_.moveTopLeft && RulerOrCaliperShown(options_);
+    const std::int64_t shift = zoom_.MagnifyTo(factor, keepTopLeft);
+    measuring_.ClampToView(zoom_.Factor());
+    if (shift != 0)
+        MoveWindowBy(shift, shift);
     DrawTheLoupe();
     services_.window.Invalidate();
 }
 
-void TFormFilter::magnify_1xClick() {
-    MagnifyTo(0);
-}
-void TFormFilter::magnify_2xClick() {
-    MagnifyTo(1);
-}
-void TFormFilter::magnify_3xClick() {
-    MagnifyTo(2);
-}
-void TFormFilter::magnify_4xClick() {
-    MagnifyTo(3);
+// The keys and the wheel step one magnification at a time and stop at 1:1 and 4x.
+void TFormFilter::StepMagnification(int direction) {
+    if (const std::optional<int> next = zoom_.Next(direction))
+        MagnifyTo(*next);
 }
 
-// The keys and the wheel step one magnification at a time and stop at 1:1 and 4x; an impossible stored
-// Factor does not step.
-void TFormFilter::ZoomIn() {
-    if (lens.Factor >= 0 && lens.Factor < 3)
-        MagnifyTo(lens.Factor + 1);
-}
-
-void TFormFilter::ZoomOut() {
-    if (lens.Factor > 0 && lens.Factor <= 3)
-        MagnifyTo(lens.Factor - 1);
+// The stored Zoomstep may be any number; the window goes no farther than kFarthestPosition. Top first, then
+// Left, as the magnification commands always moved it.
+void TFormFilter::MoveWindowBy(std::int64_t dx, std::int64_t dy) {
+    const auto moved = [](int from, std::int64_t by) {
+        return static_cast<int>(std::clamp<std::int64_t>(from + by, -kFarthestPosition, kFarthestPosition));
+    };
+    services_.window.SetTop(moved(services_.window.Top(), dy));
+    services_.window.SetLeft(moved(services_.window.Left(), dx));
 }
 
 }  // namespace pixo

@@ -7,7 +7,7 @@
 namespace pixo {
 
 void TFormFilter::TheHelpDialogClick() {
-    OpenDeliveredFile(AppDir + kHelpFile, "The help file ");
+    OpenDeliveredFile(places_.AppDir + kHelpFile, "The help file ");
 }
 
 void TFormFilter::howto1Click() {
@@ -34,19 +34,7 @@ void TFormFilter::version1Click() {
 }
 
 void TFormFilter::OpenChartPage(MenuId item) {
-    OpenDeliveredFile(AppDir + ChartPageOf(item), "The colour chart page ");
-}
-
-void TFormFilter::OpenPMSChartwebbrowser1Click() {
-    OpenChartPage(MenuId::OpenPMSChartwebbrowser1);
-}
-
-void TFormFilter::OpenRALColorChartClick() {
-    OpenChartPage(MenuId::OpenRALColorChart);
-}
-
-void TFormFilter::RALClassic1Click() {
-    OpenChartPage(MenuId::RALClassic1);
+    OpenDeliveredFile(places_.AppDir + ChartPageOf(item), "The colour chart page ");
 }
 
 }  // namespace pixo

@@ -39,6 +39,15 @@ Label RulerNumber(const char* name, int left, int top, const char* text) {
 }  // namespace
 
 Labels::Labels() {
+    PlaceReadouts();
+    PlaceRulerNumbers();
+    for (LabelId id :
+         {LabelId::XYLabel, LabelId::ColorLabel, LabelId::PMSLabel1, LabelId::GrayPercentLabel, LabelId::CropLabel}) {
+        (*this)[id].takesMouse = true;
+    }
+}
+
+void Labels::PlaceReadouts() {
     auto set = [this](LabelId id, const Label& l) { items_[static_cast<std::size_t>(id)] = l; };
     set(LabelId::XYShadeLabel, Fixed("XYShadeLabel", 49, 154, 105, 15, kWhite, "X22 Y67", true));
     set(LabelId::XYLabel, Fixed("XYLabel", 48, 153, 105, 15, HexColor(0x1C2630), "X22 Y67", true));
@@ -64,6 +73,10 @@ Labels::Labels() {
     crop.transparent = false;
     crop.background = kBlack;
     set(LabelId::CropLabel, crop);
+}
+
+void Labels::PlaceRulerNumbers() {
+    auto set = [this](LabelId id, const Label& l) { items_[static_cast<std::size_t>(id)] = l; };
 
     static constexpr const char* kRNames[] = {"R1", "R2", "R3", "R4", "R5", "R6", "R7", "R8", "R9", "R10"};
     static constexpr const char* kRTexts[] = {"10", "20", "30", "40", "50", "60", "70", "80", "90", "100"};
@@ -76,11 +89,6 @@ Labels::Labels() {
         r.font.bold = i == 0;
         set(static_cast<LabelId>(static_cast<int>(LabelId::R1) + i), r);
         set(static_cast<LabelId>(static_cast<int>(LabelId::V1) + i), RulerNumber(kVNames[i], 0, kVTops[i], kVTexts[i]));
-    }
-
-    for (LabelId id :
-         {LabelId::XYLabel, LabelId::ColorLabel, LabelId::PMSLabel1, LabelId::GrayPercentLabel, LabelId::CropLabel}) {
-        (*this)[id].takesMouse = true;
     }
 }
 

@@ -94,6 +94,9 @@ class Labels {
     std::optional<LabelId> HitTest(int x, int y) const;
 
   private:
+    void PlaceReadouts();
+    void PlaceRulerNumbers();
+
     std::array<Label, kLabelCount> items_;
 };
 

@@ -1,69 +1,52 @@
-// Measure mode on the lens: the M keys, the end of a measurement, and the star at the lens centre. The state
-// machine and the readout text are measure/measure_mode.h.
+// Measuring on the lens: the M keys, the end of a measurement, the exposure check's toggle.
 #include "lens/form_filter.h"
-#include "raster/canvas.h"
 
 namespace pixo {
-
-MeasureOptions TFormFilter::CurrentMeasureOptions() const {
-    return {PopupMenu1.Checked(MenuId::Crosshair1), PopupMenu1.Checked(MenuId::Test1),
-            PopupMenu1.Checked(MenuId::ShowColVal), PopupMenu1.Checked(MenuId::ExpoCheck1)};
-}
-
-void TFormFilter::SetMeasureOptions(const MeasureOptions& options) {
-    PopupMenu1.SetChecked(MenuId::Crosshair1, options.crosshair);
-    PopupMenu1.SetChecked(MenuId::Test1, options.showXY);
-    PopupMenu1.SetChecked(MenuId::ShowColVal, options.colorPicker);
-    PopupMenu1.SetChecked(MenuId::ExpoCheck1, options.expoCheck);
-}
 
 // M begins a measurement, then marks and unmarks the start position; Shift+M ends it. Both first save the
 // options into the slots still empty.
 void TFormFilter::MeasureKeyDown(Modifiers shift) {
-    SaveMeasureOptions(lens, CurrentMeasureOptions());
     if (shift == kShift) {
-        ResetAfterMeasuring();
+        AfterMeasureRestore(measuring_.SaveAndFinish(options_));
     } else {
-        MeasureOptions options = CurrentMeasureOptions();
-        const MeasureKeyOutcome outcome = MeasureKey(lens, options, services_.window.Left(), services_.window.Top());
-        SetMeasureOptions(options);
+        const MeasureKeyOutcome outcome = measuring_.Mark(options_, services_.window.Left(), services_.window.Top());
         if (outcome.colorPickerStopped)
-            ApplyReadoutVisibility();
+            ColourReadout::ApplyVisibility(options_, labels_);
         if (outcome.marked)
-            PlayResourceSound("SelectClickSound");
+            (void)PlayResourceSound("SelectClickSound");  // a missing sound has been reported; the mark stands
         // The status stays until something hides it: no timer.
-        Label& bar = labels[LabelId::CropLabel];
-        bar.text = outcome.message.text;
-        bar.background = outcome.message.background;
-        bar.visible = true;
+        bar_.Show(outcome.message.text, outcome.message.background);
     }
     ReInitAfterPopUp();
 }
 
 // Escape's part: a running measurement ends and the lens shows the options of before it.
 void TFormFilter::EndMeasuring() {
-    if (!lens.MeasureActive)
+    if (!measuring_.State().MeasureActive)
         return;
     ResetAfterMeasuring();
     ReInitAfterPopUp();
 }
 
 void TFormFilter::ResetAfterMeasuring() {
-    MeasureOptions options = CurrentMeasureOptions();
-    if (!RestoreAfterMeasuring(lens, options).restored)
-        return;
-    SetMeasureOptions(options);
-    // The readout labels follow the restored picker whether it comes back on or stays off, so that no
-    // stale colour value stays on the lens with the picker off.
-    ApplyReadoutVisibility();
-    labels[LabelId::CropLabel].visible = false;
+    AfterMeasureRestore(measuring_.Finish(options_));
 }
 
-void TFormFilter::DrawMeasureStar() {
-    Canvas canvas(backBuffer_);
-    canvas.pen = {kMeasureStarPen, 1, PenStyle::Solid, MixMode::NotMask};
-    for (const StarLine& line : kMeasureStar)
-        canvas.Line(line.x0, line.y0, line.x1, line.y1);
+// The readout labels follow the restored picker whether it comes back on or stays off, so that no stale
+// colour value stays on the lens with the picker off; the measurement's status goes.
+void TFormFilter::AfterMeasureRestore(const MeasureRestore& restore) {
+    if (!restore.restored)
+        return;
+    ColourReadout::ApplyVisibility(options_, labels_);
+    bar_.Hide();
+}
+
+// After the item toggled itself. Like the colour picker's toggle it ends the measuring display, not the
+// measurement.
+void TFormFilter::ExpoCheck1Click() {
+    measuring_.ClearDisplay();
+    bar_.Hide();
+    ReInitAfterPopUp();
 }
 
 }  // namespace pixo

@@ -1,5 +1,5 @@
-// The settings store as the lens window uses it: which variable each stored integer is, and when the
-// settings are read and written.
+// The settings store as the lens window uses it: which state each stored integer is, and when the settings
+// are read and written.
 #include "settings/settings_store.h"
 
 #include <algorithm>
@@ -8,61 +8,86 @@
 
 namespace pixo {
 
-int* TFormFilter::StoredField(StoredInteger which) {
+std::int32_t TFormFilter::StoredIntegerValue(StoredInteger which) {
+    const Region& qframe = regions_.Qframe();
     switch (which) {
-        case StoredInteger::Factor:
-            return &lens.Factor;
-        case StoredInteger::Zoomstep:
-            return &lens.Zoomstep;
-        case StoredInteger::RulerFactor:
-            return &lens.RulerFactor;
-        case StoredInteger::CaliperFactorH:
-            return &lens.CaliperFactorH;
-        case StoredInteger::CaliperFactorV:
-            return &lens.CaliperFactorV;
-        case StoredInteger::Frame1X:
-            return &lens.Frame1X;
-        case StoredInteger::Frame1Y:
-            return &lens.Frame1Y;
-        case StoredInteger::Frame2X:
-            return &lens.Frame2X;
-        case StoredInteger::Frame2Y:
-            return &lens.Frame2Y;
-        case StoredInteger::None:
         case StoredInteger::WindowTop:
+            return services_.window.Top();
         case StoredInteger::WindowLeft:
+            return services_.window.Left();
+        case StoredInteger::Factor:
+            return zoom_.Factor();
+        case StoredInteger::Zoomstep:
+            return zoom_.Zoomstep();
+        case StoredInteger::RulerFactor:
+            return measuring_.RulerFactor();
+        case StoredInteger::CaliperFactorH:
+            return measuring_.CaliperFactorH();
+        case StoredInteger::CaliperFactorV:
+            return measuring_.CaliperFactorV();
+        case StoredInteger::Frame1X:
+            return qframe.left;
+        case StoredInteger::Frame1Y:
+            return qframe.top;
+        case StoredInteger::Frame2X:
+            return qframe.width;
+        case StoredInteger::Frame2Y:
+            return qframe.height;
+        case StoredInteger::None:
             break;
     }
-    return nullptr;
-}
-
-std::int32_t TFormFilter::StoredIntegerValue(StoredInteger which) {
-    if (which == StoredInteger::WindowTop)
-        return services_.window.Top();
-    if (which == StoredInteger::WindowLeft)
-        return services_.window.Left();
-    const int* field = StoredField(which);
-    return field != nullptr ? *field : 0;
+    return 0;
 }
 
 void TFormFilter::SetStoredInteger(StoredInteger which, std::int32_t value) {
+    Region qframe = regions_.Qframe();
+    const int ruler = measuring_.RulerFactor();
+    const int caliperH = measuring_.CaliperFactorH();
+    const int caliperV = measuring_.CaliperFactorV();
     // A damaged position is pulled in before the window goes there (see kFarthestPosition).
     const std::int32_t position = std::clamp(value, -kFarthestPosition, kFarthestPosition);
-    if (which == StoredInteger::WindowTop)
-        services_.window.SetTop(position);
-    else if (which == StoredInteger::WindowLeft)
-        services_.window.SetLeft(position);
-    else if (int* field = StoredField(which))
-        *field = value;
+    switch (which) {
+        case StoredInteger::WindowTop:
+            return services_.window.SetTop(position);
+        case StoredInteger::WindowLeft:
+            return services_.window.SetLeft(position);
+        case StoredInteger::Factor:
+            return zoom_.RestoreFactor(value);
+        case StoredInteger::Zoomstep:
+            return zoom_.RestoreZoomstep(value);
+        case StoredInteger::RulerFactor:
+            return measuring_.RestoreSizes(value, caliperH, caliperV);
+        case StoredInteger::CaliperFactorH:
+            return measuring_.RestoreSizes(ruler, value, caliperV);
+        case StoredInteger::CaliperFactorV:
+            return measuring_.RestoreSizes(ruler, caliperH, value);
+        case StoredInteger::Frame1X:
+            qframe.left = value;
+            break;
+        case StoredInteger::Frame1Y:
+            qframe.top = value;
+            break;
+        case StoredInteger::Frame2X:
+            qframe.width = value;
+            break;
+        case StoredInteger::Frame2Y:
+            qframe.height = value;
+            break;
+        case StoredInteger::None:
+            return;
+    }
+    regions_.RestoreQframe(qframe);
 }
 
 void TFormFilter::ReadSettings() {
-    const SettingsKey key = LocateSettings(services_.files, AppDir, lens.SettingsKeyName);
-    ReadStoredSettings(services_.registry, key, PopupMenu1,
+    const SettingsKey key = LocateSettings(services_.files, places_.AppDir, places_.SettingsKeyName);
+    ReadStoredSettings(services_.registry, key, options_,
                        [this](StoredInteger which, std::int32_t value) { SetStoredInteger(which, value); });
+    // The sizes keep within the view of the magnification read.
+    measuring_.ClampToView(zoom_.Factor());
     // The readout labels follow the options as read, also when some values were missing: labels of a colour
     // picker that was read as off must not show their placeholder texts.
-    ApplyReadoutVisibility();
+    ColourReadout::ApplyVisibility(options_, labels_);
     KeepLensOnScreen();
 }
 
@@ -88,11 +113,11 @@ void TFormFilter::WmEndSession(bool ending) {
 // A refused write loses the user's settings (the machine-wide key for a user who may only read it), so it
 // is said, once: the close writes twice.
 void TFormFilter::StoreSettings(bool reportRefusal) {
-    const SettingsKey key = LocateSettings(services_.files, AppDir, lens.SettingsKeyName);
-    const Failure failure = WriteStoredSettings(services_.registry, key, PopupMenu1,
+    const SettingsKey key = LocateSettings(services_.files, places_.AppDir, places_.SettingsKeyName);
+    const Failure failure = WriteStoredSettings(services_.registry, key, options_,
                                                 [this](StoredInteger which) { return StoredIntegerValue(which); });
-    if (failure && reportRefusal && !settingsRefusalReported_) {
-        settingsRefusalReported_ = true;
+    if (failure && reportRefusal && !session_.settingsRefusalReported) {
+        session_.settingsRefusalReported = true;
         ReportError("The settings were not saved to " + KeyDisplayName(key) + ".", *failure);
     }
 }

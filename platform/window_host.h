@@ -17,8 +17,8 @@ class IWindowHost {
     // Restricts the window to the rectangle (0, 0)-(width, height).
     virtual void SetRegion(int width, int height) = 0;
     // Hides or shows the window; false when the platform refused (the callers ignore it).
-    virtual bool Show() = 0;
-    virtual bool Hide() = 0;
+    [[nodiscard]] virtual bool Show() = 0;
+    [[nodiscard]] virtual bool Hide() = 0;
     virtual bool Visible() = 0;
     // Whether the window is the one in front, the one the user's keys go to.
     virtual bool IsForeground() = 0;

@@ -15,7 +15,7 @@ std::string KeyDisplayName(const SettingsKey& key) {
 
 SettingsRead ReadStoredSettings(IRegistry& registry,
                                 const SettingsKey& key,
-                                PopupMenu& options,
+                                Options& options,
                                 const std::function<void(StoredInteger, std::int32_t)>& setInteger) {
     std::array<const char*, kSettingCount> names{};
     for (std::size_t i = 0; i < kSettingCount; ++i)
@@ -32,7 +32,7 @@ SettingsRead ReadStoredSettings(IRegistry& registry,
             continue;
         }
         if (row.IsOption())
-            options.SetChecked(row.option, *value != 0);
+            row.option.set(options, *value != 0);
         else
             setInteger(row.integer, row.Sane(*value));
     }
@@ -41,12 +41,12 @@ SettingsRead ReadStoredSettings(IRegistry& registry,
 
 Failure WriteStoredSettings(IRegistry& registry,
                             const SettingsKey& key,
-                            const PopupMenu& options,
+                            const Options& options,
                             const std::function<std::int32_t(StoredInteger)>& integer) {
     std::array<DwordValue, kSettingCount> values{};
     std::size_t next = 0;
     for (const SettingRow* row : WritingOrder()) {
-        const std::int32_t value = row->IsOption() ? (options.Checked(row->option) ? 1 : 0) : integer(row->integer);
+        const std::int32_t value = row->IsOption() ? (row->option.get(options) ? 1 : 0) : integer(row->integer);
         values[next++] = {row->name, value};
     }
     return registry.WriteDwords(key.root, key.path, values);

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "commands/popup_menu.h"
+#include "commands/options.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "settings/settings_table.h"
@@ -35,20 +35,20 @@ enum class SettingsRead {
     Complete,    // every value was read
 };
 
-// Reads the values in reading order, each on its own: each option sets the check mark of its item (so a
-// radio item unchecks the others of its group), each integer, within its row's bounds, goes to `setInteger`
+// Reads the values in reading order, each on its own: each option checks or unchecks its item (so within a
+// radio group the last checked one read wins), each integer, within its row's bounds, goes to `setInteger`
 // at once. A value that is missing or of another type keeps its default and costs no other value. Fails
 // silently, as the store does.
 SettingsRead ReadStoredSettings(IRegistry& registry,
                                 const SettingsKey& key,
-                                PopupMenu& options,
+                                Options& options,
                                 const std::function<void(StoredInteger, std::int32_t)>& setInteger);
 
-// Writes every value in writing order: options as 1 or 0, integers from `integer`. Stops at the first value
+// Writes every value in writing order: options as 1 (checked) or 0, integers from `integer`. Stops at the first value
 // that cannot be written and says why.
 [[nodiscard]] Failure WriteStoredSettings(IRegistry& registry,
                                           const SettingsKey& key,
-                                          const PopupMenu& options,
+                                          const Options& options,
                                           const std::function<std::int32_t(StoredInteger)>& integer);
 
 }  // namespace pixo

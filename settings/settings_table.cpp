@@ -3,11 +3,10 @@
 namespace pixo {
 namespace {
 
-using M = MenuId;
 using I = StoredInteger;
 
-constexpr SettingRow Option(const char* name, MenuId item, bool checked) {
-    return {.name = name, .option = item, .defaultValue = checked ? 1 : 0};
+constexpr SettingRow Option(const char* name, OptionBinding option) {
+    return {.name = name, .option = option};
 }
 
 constexpr SettingRow Integer(const char* name, StoredInteger which, std::int32_t initial) {
@@ -29,39 +28,39 @@ constexpr std::size_t kFirstFrame = 37;
 const std::array<SettingRow, kSettingCount> kSettingRows = {
     Integer("WinStatusTop", I::WindowTop, 200),
     Integer("WinStatusLeft", I::WindowLeft, 200),
-    Option("ShowPicture", M::LensBorder1, true),
-    Option("NoRealPicture", M::NoBorderPict1, false),
-    Option("Crosshair", M::Crosshair1, true),
-    Option("Autocapture", M::AutoCapture1, false),
+    Option("ShowPicture", Choice<&Options::mode, LensMode::Border>()),
+    Option("NoRealPicture", Flag<&Options::plainFrame>()),
+    Option("Crosshair", Flag<&Options::crosshair>()),
+    Option("Autocapture", Flag<&Options::autoCapture>()),
     // The magnification index: 0 = 1:1 .. 3 = 4x; anything else would show no picture at all.
     {.name = "Factor", .integer = I::Factor, .defaultValue = 0, .validLow = 0, .validHigh = 3},
-    Option("RGB", M::ShowColVal, true),  // the colour picker as a whole, not the RGB notation
-    Option("HEX", M::HEXColor1, false),
-    Option("HEXWEB", M::WebSafe1, false),
-    Option("HEXGBR", M::HEXgrb1, false),
-    Option("CMYK", M::ToCMYK1, false),
-    Option("PMS", M::ShowPMS, true),
-    Option("%Black", M::Showblack1, false),
-    Option("HSB", M::RGBtoHSB1, false),
-    Option("XYZ", M::RGBtoXYZ1, false),
-    Option("LAB", M::RGBtoLAB1, false),
-    Option("EXPOCHECK", M::ExpoCheck1, false),
-    Option("RULER", M::Ruler1, false),
-    Option("CALIPER", M::Caliper1, false),
-    Option("SoundOnSave", M::SoundonSave1, true),
-    Option("ToClipBoard", M::SaveToClipB1, false),
-    Option("YXMoveOnMeasure", M::MoveTopLeft1, false),
-    Option("ShowXYPos", M::Test1, false),
-    Option("ShowMagn", M::ShowMagn1, false),
+    Option("RGB", Flag<&Options::colorPicker>()),  // the colour picker as a whole, not the RGB notation
+    Option("HEX", Choice<&Options::notation, Notation::Hex>()),
+    Option("HEXWEB", Choice<&Options::notation, Notation::WebSafe>()),
+    Option("HEXGBR", Choice<&Options::notation, Notation::Bgr>()),
+    Option("CMYK", Choice<&Options::notation, Notation::Cmyk>()),
+    Option("PMS", Flag<&Options::showPms>()),
+    Option("%Black", Flag<&Options::showBlack>()),
+    Option("HSB", Choice<&Options::notation, Notation::Hsb>()),
+    Option("XYZ", Choice<&Options::notation, Notation::Xyz>()),
+    Option("LAB", Choice<&Options::notation, Notation::Lab>()),
+    Option("EXPOCHECK", Flag<&Options::exposureCheck>()),
+    Option("RULER", Choice<&Options::mode, LensMode::Ruler>()),
+    Option("CALIPER", Choice<&Options::mode, LensMode::Caliper>()),
+    Option("SoundOnSave", Flag<&Options::soundOnSave>()),
+    Option("ToClipBoard", Flag<&Options::saveToClipboard>()),
+    Option("YXMoveOnMeasure", Flag<&Options::moveTopLeft>()),
+    Option("ShowXYPos", Flag<&Options::showXY>()),
+    Option("ShowMagn", Flag<&Options::showMagnification>()),
     Integer("Zoomstep", I::Zoomstep, 0),
-    Option("AddDelay", M::AddDelay1, false),
-    Option("DoubleBuffering", M::DoubleBuffer1, true),
-    Option("RecapBeforeInsKey", M::RecapBefore1, false),
-    Option("GreenLensImage", M::GreenImage1, false),
-    Option("RedLensImage", M::RedImage1, false),
-    Option("BlueLensImage", M::Blueimage1, false),
-    Option("IvoryLensImage", M::Ivoryimage1, false),
-    Option("ZoomWheel", M::ZoomWheel1, false),
+    Option("AddDelay", Flag<&Options::addDelay>()),
+    Option("DoubleBuffering", Flag<&Options::doubleBuffer>()),
+    Option("RecapBeforeInsKey", Flag<&Options::recaptureBefore>()),
+    Option("GreenLensImage", Choice<&Options::picture, LensPicture::Green>()),
+    Option("RedLensImage", Choice<&Options::picture, LensPicture::Red>()),
+    Option("BlueLensImage", Choice<&Options::picture, LensPicture::Blue>()),
+    Option("IvoryLensImage", Choice<&Options::picture, LensPicture::Ivory>()),
+    Option("ZoomWheel", Flag<&Options::zoomWheel>()),
     Size("RULERFACTOR", I::RulerFactor, 10, 2),
     Size("CALIPERFACTORH", I::CaliperFactorH, 40, 1),
     Size("CALIPERFACTORV", I::CaliperFactorV, 20, 1),

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "commands/menu_ids.h"
+#include "commands/options.h"
 
 namespace pixo {
 
@@ -32,15 +32,17 @@ enum class StoredInteger {
 // outside [validLow, validHigh] reads as the default, one below `raisedTo` reads as `raisedTo`. Values in
 // range are read and written unchanged.
 struct SettingRow {
-    const char* name;  // spelled and cased exactly as stored
-    MenuId option = MenuId::None;
+    const char* name;        // spelled and cased exactly as stored
+    OptionBinding option{};  // the option whose check mark the value is
     StoredInteger integer = StoredInteger::None;
-    std::int32_t defaultValue = 0;  // the state before reading, which stays when the value cannot be read
+    std::int32_t defaultValue = 0;  // an integer's state before reading (an option's is that of Options{})
     std::int32_t validLow = INT32_MIN;
     std::int32_t validHigh = INT32_MAX;
     std::int32_t raisedTo = INT32_MIN;
 
-    constexpr bool IsOption() const { return option != MenuId::None; }
+    constexpr bool IsOption() const { return option.Bound(); }
+    // The value before reading, which stays when the value cannot be read.
+    std::int32_t Default() const { return IsOption() ? (option.get(Options{}) ? 1 : 0) : defaultValue; }
     // The value a stored number gives.
     constexpr std::int32_t Sane(std::int32_t stored) const {
         if (stored < validLow || stored > validHigh)

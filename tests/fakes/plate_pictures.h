@@ -23,11 +23,11 @@ inline constexpr Color kRedPlate = HexColor(0x800000);
 
 // Gives the lens window the five lens pictures, as the Win32 shell does before FormCreate.
 inline void SetPlatePictures(TFormFilter& form) {
-    form.SetLensPicture(LensImage::Default, PlatePicture(kDefaultPlate));
-    form.SetLensPicture(LensImage::Red, PlatePicture(kRedPlate));
-    form.SetLensPicture(LensImage::Green, PlatePicture(HexColor(0x008000)));
-    form.SetLensPicture(LensImage::Blue, PlatePicture(HexColor(0x000080)));
-    form.SetLensPicture(LensImage::Ivory, PlatePicture(HexColor(0xC0B090)));
+    form.SetLensPicture(LensPicture::Default, PlatePicture(kDefaultPlate));
+    form.SetLensPicture(LensPicture::Red, PlatePicture(kRedPlate));
+    form.SetLensPicture(LensPicture::Green, PlatePicture(HexColor(0x008000)));
+    form.SetLensPicture(LensPicture::Blue, PlatePicture(HexColor(0x000080)));
+    form.SetLensPicture(LensPicture::Ivory, PlatePicture(HexColor(0xC0B090)));
 }
 
 }  // namespace pixo

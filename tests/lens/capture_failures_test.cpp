@@ -35,7 +35,7 @@ struct Lens {
         platform.window.SetLeft(left);
         platform.window.SetTop(top);
     }
-    std::string Bar() const { return form.labels[LabelId::CropLabel].text.Str(); }
+    std::string Bar() const { return form.ShownLabels()[LabelId::CropLabel].text.Str(); }
 
     FakePlatform platform;
     TFormFilter form{platform.services};
@@ -103,7 +103,7 @@ TEST(CaptureFailures, NoColourIsCopiedThatWasNeverRead) {
         EXPECT_EQ(lens.platform.window.left, 420);
         lens.Press(vk::Letter('C'), kCtrl);
         EXPECT_FALSE(lens.platform.clipboard.text.has_value());
-        EXPECT_EQ(lens.form.labels[LabelId::ColorLabel].text.View(), "") << "no placeholder, no made-up colour";
+        EXPECT_EQ(lens.form.ShownLabels()[LabelId::ColorLabel].text.View(), "") << "no placeholder, no made-up colour";
     }
 }
 

@@ -14,7 +14,7 @@ class ReadoutLabels : public LensFixture {
 };
 
 TEST_F(ReadoutLabels, GreyWithPantoneAndBlackOptions) {
-    form.PopupMenu1.SetChecked(MenuId::Showblack1, true);
+    SetOption(MenuId::Showblack1, true);
     StartOver(HexColor(0x808080));
     EXPECT_EQ(Text(LabelId::ColorLabel), "R128 G128 B128");
     EXPECT_EQ(Text(LabelId::ColorShadeLabel), "R128 G128 B128");
@@ -58,9 +58,8 @@ TEST_F(ReadoutLabels, EveryNotationByItsShortcut) {
     }
     Click(MenuId::HEXgrb1);
     EXPECT_EQ(Text(LabelId::ColorLabel), "$00563412");
-    form.PopupMenu1.SetChecked(MenuId::WebSafe1, true);  // only the stored settings can turn it on
-    form.ReInitAfterPopUp();
-    EXPECT_EQ(Text(LabelId::ColorLabel), "#003333");
+    Press('W', kCtrl);
+    EXPECT_EQ(Text(LabelId::ColorLabel), "$00563412") << "only the stored settings turn the web-safe notation on";
 }
 
 TEST_F(ReadoutLabels, DecimalSeparatorFollowsTheSystemWithoutRestart) {
@@ -73,18 +72,22 @@ TEST_F(ReadoutLabels, DecimalSeparatorFollowsTheSystemWithoutRestart) {
 }
 
 TEST_F(ReadoutLabels, TurningThePickerOffHidesEverythingAndEndsMeasuring) {
-    form.PopupMenu1.SetChecked(MenuId::Showblack1, true);
+    SetOption(MenuId::Showblack1, true);
     StartOver(HexColor(0x808080));
-    form.lens.MarkSet = true;
-    form.lens.MeasureShown = true;
-    form.labels[LabelId::CropLabel].visible = true;
+    Press('M');
+    Press('M');  // a mark is set, its status shows, and the picker has stepped aside
+    ASSERT_TRUE(form.Measurement().State().MarkSet);
+    ASSERT_TRUE(LabelOf(LabelId::CropLabel).visible);
+    Press('P', kCtrl);  // the picker back on ends the measuring display
+    EXPECT_TRUE(LabelOf(LabelId::ColorLabel).visible);
+    EXPECT_FALSE(LabelOf(LabelId::CropLabel).visible);
     Press('P', kCtrl);
     for (LabelId id : {LabelId::ColorLabel, LabelId::ColorShadeLabel, LabelId::PMSLabel1, LabelId::PMSLabel1Shade,
                        LabelId::GrayPercentLabel, LabelId::GrayPercentShade}) {
         EXPECT_FALSE(LabelOf(id).visible) << LabelOf(id).name;
     }
-    EXPECT_FALSE(form.lens.MarkSet);
-    EXPECT_FALSE(form.lens.MeasureShown);
+    EXPECT_FALSE(form.Measurement().State().MarkSet);
+    EXPECT_FALSE(form.Measurement().State().MeasureShown);
     EXPECT_FALSE(LabelOf(LabelId::CropLabel).visible);
     Click(MenuId::ShowPMS);
     Click(MenuId::ShowPMS);
@@ -104,7 +107,7 @@ TEST_F(ReadoutLabels, BusyClipboardReportsAndKeepsItsContent) {
 }
 
 TEST_F(ReadoutLabels, NothingToCopyBeforeTheFirstReadout) {
-    form.PopupMenu1.SetChecked(MenuId::ShowColVal, false);
+    SetOption(MenuId::ShowColVal, false);
     StartOver(HexColor(0xFF8000));
     Press('C', kCtrl);
     EXPECT_FALSE(platform.clipboard.text.has_value());

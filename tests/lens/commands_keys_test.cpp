@@ -27,49 +27,51 @@ TEST_F(Keyboard, ArrowsAndKeypadMoveByOneTenOrOneWithTwoModifiers) {
     Press(vk::kDown, kCtrl);
     EXPECT_EQ(Left(), 198);
     EXPECT_EQ(Top(), 209);
-    EXPECT_EQ(form.lens.CenterX, 298) << "each move redraws";
+    EXPECT_EQ(LabelOf(LabelId::XYLabel).text.View(), "x298 y309") << "each move redraws";
 }
 
 TEST_F(Keyboard, ZoomKeysStepAndStopAtTheEnds) {
     Press(vk::kSubtract);
-    EXPECT_EQ(form.lens.Factor, 0);
+    EXPECT_EQ(form.Magnification().Factor(), 0);
     for (int i = 0; i < 5; ++i)
         Press(vk::kOemPlus);
-    EXPECT_EQ(form.lens.Factor, 3);
+    EXPECT_EQ(form.Magnification().Factor(), 3);
     EXPECT_TRUE(Checked(MenuId::magnify_4x));
     Press(vk::kOemMinus);
-    EXPECT_EQ(form.lens.Factor, 2);
+    EXPECT_EQ(form.Magnification().Factor(), 2);
     Press('1');
-    EXPECT_EQ(form.lens.Factor, 0);
+    EXPECT_EQ(form.Magnification().Factor(), 0);
     EXPECT_TRUE(Checked(MenuId::magnify_1x));
 }
 
 TEST_F(Keyboard, ShiftPlusAndMinusSizeTheRulerWithinTwoAndTheViewSpan) {
     Press(vk::kAdd, kShift);
-    EXPECT_EQ(form.lens.RulerFactor, 10) << "ruler off: nothing";
+    EXPECT_EQ(form.Measurement().RulerFactor(), 10) << "ruler off: nothing";
     Press(vk::Letter('R'), kCtrl);
     ASSERT_TRUE(Checked(MenuId::Ruler1));
     Press(vk::kOemPlus, kShift);
-    EXPECT_EQ(form.lens.RulerFactor, 11);
-    EXPECT_EQ(form.lens.Factor, 0) << "a shifted plus does not zoom";
-    form.lens.RulerFactor = 3;
+    EXPECT_EQ(form.Measurement().RulerFactor(), 11);
+    EXPECT_EQ(form.Magnification().Factor(), 0) << "a shifted plus does not zoom";
+    while (form.Measurement().RulerFactor() > 3)
+        Press(vk::kSubtract, kShift);
     Press(vk::kSubtract, kShift);
     Press(vk::kSubtract, kShift);
-    EXPECT_EQ(form.lens.RulerFactor, 2);
+    EXPECT_EQ(form.Measurement().RulerFactor(), 2);
 }
 
 TEST_F(Keyboard, CaliperSizesStopAtTheViewSpan) {
     Press(vk::Letter('K'), kCtrl);
     Press('3');
-    form.lens.CaliperFactorH = 60;
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < 40; ++i)
         form.KeyDown(vk::kRight, kShift);
     // The keys stop at the view span, 67 at 3x; the redraw after each step clamps the caliper to 66.
-    EXPECT_EQ(form.lens.CaliperFactorH, 66);
-    form.lens.CaliperFactorV = 2;
+    EXPECT_EQ(form.Measurement().CaliperFactorH(), 66);
+    for (int i = 0; i < 18; ++i)
+        Press(vk::kUp, kShift);
+    ASSERT_EQ(form.Measurement().CaliperFactorV(), 2);
     Press(vk::kUp, kShift);
     Press(vk::kNumpad8, kShift);
-    EXPECT_EQ(form.lens.CaliperFactorV, 1);
+    EXPECT_EQ(form.Measurement().CaliperFactorV(), 1);
 }
 
 TEST_F(Keyboard, ParkTogglesBetweenMinus180AndOne) {
@@ -110,21 +112,21 @@ TEST_F(Keyboard, ShortcutsGoToTheMenuAndNeverToTheKeyHandler) {
     EXPECT_EQ(Left(), 200) << "Ctrl+P does not park";
     Press(vk::Letter('A'), kCtrl);
     EXPECT_TRUE(Checked(MenuId::AutoCapture1));
-    EXPECT_FALSE(form.lens.SmoothViewHeld);
+    EXPECT_FALSE(form.SmoothViewHeld());
 }
 
 TEST_F(Keyboard, AHeldShowsTheSmoothViewUntilAnyKeyIsReleased) {
     Press('2');
-    form.lens.KeyCodeDisplay = true;
+    Press(vk::kOem5);  // the key-code display on
     Down(vk::Letter('A'), kAlt);
-    EXPECT_TRUE(form.lens.SmoothViewHeld);
+    EXPECT_TRUE(form.SmoothViewHeld());
     EXPECT_TRUE(LabelOf(LabelId::ColorLabel).transparent) << "the first A skips the Alt toggle";
     EXPECT_FALSE(LabelOf(LabelId::ZoomLabel).visible) << "and the key code display";
     Down(vk::Letter('A'), kAlt);
     EXPECT_FALSE(LabelOf(LabelId::ColorLabel).transparent) << "an auto-repeat goes on like any key";
     EXPECT_STREQ(LabelOf(LabelId::ZoomLabel).text.CStr(), "65");
     Up(16);
-    EXPECT_FALSE(form.lens.SmoothViewHeld);
+    EXPECT_FALSE(form.SmoothViewHeld());
 }
 
 TEST_F(Keyboard, AltTogglesTheReadoutBackgroundsWithEveryKeyDown) {
@@ -151,12 +153,14 @@ TEST_F(Keyboard, BackslashShowsKeyCodesUntilTheNextRedraw) {
 }
 
 TEST_F(Keyboard, EscapeEndsACornerSelection) {
-    form.lens.CornerSelecting = true;
-    form.lens.CornerStep = 2;
-    form.labels[LabelId::CropLabel].visible = true;
+    Press('C');
+    Press('C');
+    ASSERT_TRUE(form.Selection().Selecting());
+    ASSERT_EQ(form.Selection().Step(), 2);
+    ASSERT_TRUE(LabelOf(LabelId::CropLabel).visible);
     Press(vk::kEscape);
-    EXPECT_FALSE(form.lens.CornerSelecting);
-    EXPECT_EQ(form.lens.CornerStep, 0);
+    EXPECT_FALSE(form.Selection().Selecting());
+    EXPECT_EQ(form.Selection().Step(), 0);
     EXPECT_FALSE(LabelOf(LabelId::CropLabel).visible);
     EXPECT_TRUE(LabelOf(LabelId::CropLabel).text.Empty());
 }

@@ -37,8 +37,7 @@ TEST_F(Mouse, DragByPassingLabelsButNotByOthers) {
     const Label& color = LabelOf(LabelId::ColorLabel);
     Drag(color.left + 5, color.top + 5, color.left + 15, color.top + 5);
     EXPECT_EQ(Left(), 210) << "ColorLabel passes the press on";
-    form.PopupMenu1.SetChecked(MenuId::ShowMagn1, true);
-    form.ReInitAfterPopUp();
+    SetOption(MenuId::ShowMagn1, true);
     const Label& zoom = LabelOf(LabelId::ZoomLabel);
     ASSERT_TRUE(zoom.visible);
     Drag(zoom.left + 2, zoom.top + 2, zoom.left + 40, zoom.top + 2);
@@ -65,25 +64,25 @@ TEST_F(Mouse, DoubleClickRecapturesOnceOnItsSecondPress) {
     EXPECT_EQ(platform.screen.grabCount, 1);
     form.MouseDown(MouseButton::Left, kNoModifier, 10, 10, true);
     EXPECT_EQ(platform.screen.grabCount, 2);
-    EXPECT_FALSE(form.lens.RecaptureRequested);
+    EXPECT_FALSE(form.Capture().RecaptureRequested());
     form.MouseDown(MouseButton::Right, kNoModifier, 10, 10, true);
     EXPECT_EQ(platform.screen.grabCount, 3) << "double clicks of every button";
 }
 
 TEST_F(Mouse, WheelZoomsOneStepPerNotchOnlyWhenAllowed) {
     form.MouseWheel(-120, kNoModifier);
-    EXPECT_EQ(form.lens.Factor, 0);
+    EXPECT_EQ(form.Magnification().Factor(), 0);
     Click(MenuId::ZoomWheel1);
     form.MouseWheel(-60, kNoModifier);
-    EXPECT_EQ(form.lens.Factor, 0) << "half a notch";
+    EXPECT_EQ(form.Magnification().Factor(), 0) << "half a notch";
     form.MouseWheel(-60, kNoModifier);
-    EXPECT_EQ(form.lens.Factor, 1);
+    EXPECT_EQ(form.Magnification().Factor(), 1);
     form.MouseWheel(-480, kNoModifier);
-    EXPECT_EQ(form.lens.Factor, 3);
+    EXPECT_EQ(form.Magnification().Factor(), 3);
     form.MouseWheel(120, kNoModifier);
-    EXPECT_EQ(form.lens.Factor, 2);
+    EXPECT_EQ(form.Magnification().Factor(), 2);
     form.MouseWheel(600, kNoModifier);
-    EXPECT_EQ(form.lens.Factor, 0);
+    EXPECT_EQ(form.Magnification().Factor(), 0);
 }
 
 TEST_F(Mouse, MagnificationShiftKeepsTheTopLeftPixelWithRulerOrCaliper) {
@@ -104,16 +103,14 @@ TEST_F(Mouse, MagnificationShiftKeepsTheTopLeftPixelWithRulerOrCaliper) {
     Click(MenuId::magnify_1x);
     EXPECT_EQ(Left(), 200);
     EXPECT_EQ(Top(), 200);
-    EXPECT_EQ(form.lens.Zoomstep, 0);
+    EXPECT_EQ(form.Magnification().Zoomstep(), 0);
 }
 
 TEST_F(Mouse, ReduceFlickeringIsEnabledExactlyWhileAddDelayIsOff) {
     Click(MenuId::AddDelay1);
-    form.PopupMenu1Popup();
-    EXPECT_FALSE(form.PopupMenu1.Enabled(MenuId::DoubleBuffer1));
+    EXPECT_FALSE(form.PopupMenu1Popup().Enabled(MenuId::DoubleBuffer1));
     Click(MenuId::AddDelay1);
-    form.PopupMenu1Popup();
-    EXPECT_TRUE(form.PopupMenu1.Enabled(MenuId::DoubleBuffer1));
+    EXPECT_TRUE(form.PopupMenu1Popup().Enabled(MenuId::DoubleBuffer1));
 }
 
 }  // namespace

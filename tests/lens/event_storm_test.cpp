@@ -84,9 +84,8 @@ class Storm {
         ClearRecords();
         // A lens whose every grab failed has nothing to save, and says so when asked to.
         faultActive_ = AnyFault() || form_->CaptureFreshness() == HeldCapture::State::Absent;
-        const int factorBefore = form_->lens.Factor;
+        const int factorBefore = form_->Magnification().Factor();
         const std::array<int, 3> sizesBefore = Sizes();
-        redrawn_ = false;
         restarted_ = false;
         SendOne();
         faultActive_ = faultActive_ || AnyFault();
@@ -140,7 +139,8 @@ class Storm {
     }
 
     std::array<int, 3> Sizes() const {
-        return {form_->lens.RulerFactor, form_->lens.CaliperFactorH, form_->lens.CaliperFactorV};
+        return {form_->Measurement().RulerFactor(), form_->Measurement().CaliperFactorH(),
+                form_->Measurement().CaliperFactorV()};
     }
 
     // ---- Lens lifetime
@@ -175,8 +175,8 @@ class Storm {
         platform_.window.visible = false;
         platform_.window.closed = false;
         static const Bitmap plate = PlatePicture(HexColor(0x303030));  // made once: the storm restarts often
-        for (int i = 0; i < static_cast<int>(LensImage::Count); ++i)
-            form_->SetLensPicture(static_cast<LensImage>(i), plate);
+        for (int i = 0; i < static_cast<int>(LensPicture::Count); ++i)
+            form_->SetLensPicture(static_cast<LensPicture>(i), plate);
         form_->FormCreate();
         platform_.window.Show();
         form_->FormPaint();
@@ -188,7 +188,7 @@ class Storm {
         const bool stored = !AnyFault() && platform_.registry.wrongType.empty();
         std::array<bool, kSettingCount> options{};
         for (std::size_t i = 0; i < kSettingCount; ++i)
-            options[i] = kSettingRows[i].IsOption() && form_->PopupMenu1.Checked(kSettingRows[i].option);
+            options[i] = kSettingRows[i].IsOption() && kSettingRows[i].option.get(form_->CurrentOptions());
         form_->FormClose();
         form_->FormDestroy();
         platform_.registry.wrongType.clear();
@@ -198,7 +198,7 @@ class Storm {
         // What was stored comes back as it was.
         if (stored && !spoil) {
             for (std::size_t i = 0; i < kSettingCount; ++i) {
-                if (kSettingRows[i].IsOption() && options[i] != form_->PopupMenu1.Checked(kSettingRows[i].option))
+                if (kSettingRows[i].IsOption() && options[i] != kSettingRows[i].option.get(form_->CurrentOptions()))
                     settingsLost_ = kSettingRows[i].name;
             }
         }
@@ -241,7 +241,6 @@ class Storm {
             Log("redraw");
             form.WmWindowPosChanged();
             form.FormPaint();
-            redrawn_ = true;
         } else if (kind < 86) {
             ScreenChange();
         } else if (kind < 88) {
@@ -271,7 +270,8 @@ class Storm {
         int x = Uniform(-20, 220);
         int y = Uniform(-20, 220);
         if (Chance(2)) {  // over a label, shown or not
-            const Label& label = form.labels[static_cast<LabelId>(Uniform(0, static_cast<int>(kLabelCount) - 1))];
+            const Label& label =
+                form.ShownLabels()[static_cast<LabelId>(Uniform(0, static_cast<int>(kLabelCount) - 1))];
             x = label.left + Uniform(0, std::max(0, label.width - 1));
             y = label.top + Uniform(0, std::max(0, label.height - 1));
         }
@@ -359,7 +359,7 @@ class Storm {
                 break;
             default: {
                 // A file where the capture folder belongs, so that it cannot be created.
-                const std::string folder = form_->lens.CaptureFolder;
+                const std::string folder = form_->Places().CaptureFolder;
                 p.files.folders.erase(folder);
                 if (on)
                     p.files.files[folder] = {};
@@ -377,24 +377,16 @@ class Storm {
         TFormFilter& form = *form_;
         if (form.BackBuffer().Width() != 200 || form.BackBuffer().Height() != 200)
             return "BackBuffer is not 200 x 200";
-        if (std::string group = RadioGroups(); !group.empty())
-            return group;
-        const LensState& lens = form.lens;
-        const Magnification* m = MagnificationOf(lens.Factor);
-        if (redrawn_ && m != nullptr) {
-            int checked = 0;
-            for (const Magnification& each : kMagnifications)
-                checked += form.PopupMenu1.Checked(each.item) ? 1 : 0;
-            if (checked != 1)
-                return std::to_string(checked) + " magnification items checked after a draw";
-            if (m->factor > 0 && (lens.RulerFactor >= m->viewSpan || lens.CaliperFactorH >= m->viewSpan ||
-                                  lens.CaliperFactorV >= m->viewSpan))
-                return "a factor reaches past the magnified view after a draw";
-            if (lens.RulerFactor < 1)
-                return "RulerFactor below 1 after a draw";
-        }
+        const Measuring& measuring = form.Measurement();
+        const Magnification* m = &form.Magnification().Step();
+        if (m->factor > 0 && (measuring.RulerFactor() >= m->viewSpan || measuring.CaliperFactorH() >= m->viewSpan ||
+                              measuring.CaliperFactorV() >= m->viewSpan))
+            return "a size reaches past the magnified view";
+        if (measuring.RulerFactor() < kLowestRulerFactor || measuring.CaliperFactorH() < kLowestCaliperFactor ||
+            measuring.CaliperFactorV() < kLowestCaliperFactor)
+            return "a size below what the keys reach";
         // The keys keep the factors within their bounds: one that was inside stays inside.
-        if (!restarted_ && m != nullptr && factorBefore == lens.Factor) {
+        if (!restarted_ && factorBefore == m->factor) {
             const std::array<int, 3> sizes = Sizes();
             const std::array<int, 3> lowest = {kLowestRulerFactor, kLowestCaliperFactor, kLowestCaliperFactor};
             for (std::size_t i = 0; i < 3; ++i) {
@@ -404,10 +396,10 @@ class Storm {
                            std::to_string(m->viewSpan) + ": " + std::to_string(sizes[i]);
             }
         }
-        if (lens.Recapturing)
-            return "Recapturing still set after the event";
-        if (lens.CornerStep < 0 || lens.CornerStep > 10)
-            return "CornerStep " + std::to_string(lens.CornerStep);
+        if (form.Capture().Recapturing() || form.Capture().RecaptureRequested())
+            return "a recapture still counted after the event";
+        if (form.Selection().Step() < 0 || form.Selection().Step() > 10)
+            return "CornerStep " + std::to_string(form.Selection().Step());
         if (!platform_.window.visible && !platform_.window.failShow && !platform_.window.failHide && !showEverFailed_)
             return "the lens is left hidden";
         showEverFailed_ = showEverFailed_ || platform_.window.failShow || platform_.window.failHide;
@@ -420,16 +412,6 @@ class Storm {
         if (!settingsLost_.empty())
             return "setting " + settingsLost_ + " did not survive a close";
         return CaptureFiles();
-    }
-
-    std::string RadioGroups() const {
-        std::array<std::array<int, 64>, 64> counts{};
-        for (const MenuItemDef& item : MenuTable()) {
-            if ((item.kind == MenuKind::Radio || item.kind == MenuKind::RadioManual) &&
-                form_->PopupMenu1.Checked(item.id) && ++counts[item.group % 64][static_cast<int>(item.parent) % 64] > 1)
-                return "two checked items in radio group " + std::to_string(item.group);
-        }
-        return {};
     }
 
     // Every capture file is a complete BMP. Checked files are taken away, as a user would, so the storm's
@@ -460,7 +442,6 @@ class Storm {
     std::unique_ptr<TFormFilter> form_;
     std::deque<std::string> recent_;
     bool faultActive_ = false;
-    bool redrawn_ = false;
     bool restarted_ = false;
     bool folderBlocked_ = false;
     bool showEverFailed_ = false;

@@ -24,15 +24,27 @@ class LensFixture : public ::testing::Test {
         form.FormPaint();
     }
 
+    // A stored setting, as an earlier run left it.
+    void Store(const char* name, std::int32_t value) {
+        platform.registry.Set(RegistryRoot::CurrentUser, "Software\\Kestrow Software\\Pixoscope", name, value);
+    }
+
     Color LensPixel(int x, int y) const { return form.BackBuffer().GetPixel(x, y); }
     static Color ScreenPixel(int x, int y) { return FakeScreenCapture::CoordinateColor(x, y); }
-    bool Checked(MenuId id) const { return form.PopupMenu1.Checked(id); }
+    bool Checked(MenuId id) { return form.PopupMenu1Popup().Checked(id); }
+    const Options& Opts() const { return form.CurrentOptions(); }
+    int Factor() const { return form.Magnification().Factor(); }
     void Click(MenuId id) { form.MenuClick(id); }
+    // Checks or unchecks an item as a user does, by clicking it when it is not as wanted.
+    void SetOption(MenuId id, bool on) {
+        if (Checked(id) != on)
+            Click(id);
+    }
     void Press(std::uint16_t key, Modifiers modifiers = kNoModifier) {
         form.KeyDown(key, modifiers);
         form.KeyUp(key, modifiers);
     }
-    const Label& LabelOf(LabelId id) const { return form.labels[id]; }
+    const Label& LabelOf(LabelId id) const { return form.ShownLabels()[id]; }
     int Left() const { return platform.window.left; }
     int Top() const { return platform.window.top; }
     void MoveTo(int left, int top) {

@@ -43,16 +43,16 @@ Bitmap ReadPicture(const std::string& name) {
 
 // The default picture first: it shows while no picture item is checked.
 struct PictureFile {
-    LensImage image;
+    LensPicture image;
     MenuId item;  // the item that chooses it
     const char* name;
 };
 constexpr PictureFile kPictureFiles[] = {
-    {LensImage::Default, MenuId::RedImage1, "lens_default.bmp"},  // no item: none is checked at start
-    {LensImage::Red, MenuId::RedImage1, "lens_red.bmp"},
-    {LensImage::Green, MenuId::GreenImage1, "lens_green.bmp"},
-    {LensImage::Blue, MenuId::Blueimage1, "lens_blue.bmp"},
-    {LensImage::Ivory, MenuId::Ivoryimage1, "lens_ivory.bmp"},
+    {LensPicture::Default, MenuId::RedImage1, "lens_default.bmp"},  // no item: none is checked at start
+    {LensPicture::Red, MenuId::RedImage1, "lens_red.bmp"},
+    {LensPicture::Green, MenuId::GreenImage1, "lens_green.bmp"},
+    {LensPicture::Blue, MenuId::Blueimage1, "lens_blue.bmp"},
+    {LensPicture::Ivory, MenuId::Ivoryimage1, "lens_ivory.bmp"},
 };
 
 class LensPictureFiles : public LensFixture {
@@ -80,7 +80,7 @@ TEST_F(LensPictureFiles, TheRimIsDarkAllRoundAndTheLabelCornerLight) {
     Click(MenuId::ShowColVal);
     const Label& label = LabelOf(LabelId::ZoomLabel);
     for (const PictureFile& file : kPictureFiles) {
-        if (file.image != LensImage::Default)
+        if (file.image != LensPicture::Default)
             Click(file.item);
         for (const MenuId magnification :
              {MenuId::magnify_1x, MenuId::magnify_2x, MenuId::magnify_3x, MenuId::magnify_4x}) {
@@ -99,8 +99,8 @@ TEST_F(LensPictureFiles, TheRimIsDarkAllRoundAndTheLabelCornerLight) {
                         ++darkUnderLabel;
                 }
             }
-            EXPECT_EQ(nearWhite, 0) << file.name << " at magnification index " << form.lens.Factor;
-            EXPECT_EQ(darkUnderLabel, 0) << file.name << " at magnification index " << form.lens.Factor;
+            EXPECT_EQ(nearWhite, 0) << file.name << " at magnification index " << form.Magnification().Factor();
+            EXPECT_EQ(darkUnderLabel, 0) << file.name << " at magnification index " << form.Magnification().Factor();
         }
     }
 }

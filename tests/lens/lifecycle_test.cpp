@@ -25,9 +25,9 @@ TEST_F(Lifecycle, StartUpPlacesTheWindowCapturesOnceAndDrawsBeforeShowing) {
     EXPECT_EQ(Grabs(), 1);
     EXPECT_FALSE(platform.window.visible) << "the first capture never contains the lens";
     EXPECT_LT(CallIndex("SetExcludedFromCapture 1"), CallIndex("SetExcludedFromCapture 0"));
-    EXPECT_EQ(form.AppDir, "C:\\Tools\\Pixoscope\\");
-    EXPECT_EQ(form.lens.SettingsKeyName, "Pixoscope");
-    EXPECT_EQ(form.lens.CaptureFolder, "C:\\Users\\ann\\Documents\\Pixoscope\\Screendumps");
+    EXPECT_EQ(form.Places().AppDir, "C:\\Tools\\Pixoscope\\");
+    EXPECT_EQ(form.Places().SettingsKeyName, "Pixoscope");
+    EXPECT_EQ(form.Places().CaptureFolder, "C:\\Users\\ann\\Documents\\Pixoscope\\Screendumps");
     EXPECT_EQ(LensPixel(110, 110), ScreenPixel(310, 310));
     EXPECT_TRUE(form.DoubleBuffered());
 }
@@ -36,9 +36,9 @@ TEST_F(Lifecycle, DeveloperMarkerSelectsItsOwnSubkeyAndCaptureFolder) {
     platform.shell.programPath = "C:\\dev\\build\\pixoscope.exe";
     platform.files.files["C:\\dev\\build\\Pixoscope.developer"] = {};
     form.FormCreate();
-    EXPECT_EQ(form.lens.SettingsKeyName, TFormFilter::kDeveloperSubkey);
-    EXPECT_NE(form.lens.SettingsKeyName, "Pixoscope");
-    EXPECT_EQ(form.lens.CaptureFolder, "C:\\dev\\build\\Screendumps");
+    EXPECT_EQ(form.Places().SettingsKeyName, ProgramPlaces::kDeveloperSubkey);
+    EXPECT_NE(form.Places().SettingsKeyName, "Pixoscope");
+    EXPECT_EQ(form.Places().CaptureFolder, "C:\\dev\\build\\Screendumps");
 }
 
 TEST_F(Lifecycle, ACaptureIsTakenOnlyWhenNoneIsHeld) {
@@ -48,8 +48,8 @@ TEST_F(Lifecycle, ACaptureIsTakenOnlyWhenNoneIsHeld) {
     EXPECT_FALSE(form.RestartLens());
     EXPECT_EQ(Grabs(), 2);
     EXPECT_TRUE(platform.window.visible);
-    EXPECT_TRUE(form.lens.LensPainted);
-    EXPECT_FALSE(form.lens.Recapturing);
+    EXPECT_TRUE(form.Capture().LensPainted());
+    EXPECT_FALSE(form.Capture().Recapturing());
 }
 
 TEST_F(Lifecycle, RecaptureHidesTheLensWhileItGrabsAndRedrawsFromTheNewCapture) {
@@ -58,7 +58,7 @@ TEST_F(Lifecycle, RecaptureHidesTheLensWhileItGrabsAndRedrawsFromTheNewCapture) 
     bool hiddenDuringGrab = false;
     platform.window.onPositionChanged = [this, &hiddenDuringGrab] {
         form.WmWindowPosChanged();
-        hiddenDuringGrab = hiddenDuringGrab || form.lens.Recapturing;
+        hiddenDuringGrab = hiddenDuringGrab || form.Capture().Recapturing();
     };
     platform.window.calls.clear();
     form.Recapture_screenClick();
@@ -66,11 +66,11 @@ TEST_F(Lifecycle, RecaptureHidesTheLensWhileItGrabsAndRedrawsFromTheNewCapture) 
         << "the click's pause, then the hidden lens waits for the screen beneath to repaint";
     EXPECT_LT(CallIndex("Hide"), CallIndex("Show"));
     EXPECT_EQ(LensPixel(130, 50), HexColor(0x112233));
-    EXPECT_FALSE(form.lens.RecaptureRequested);
+    EXPECT_FALSE(form.Capture().RecaptureRequested());
 }
 
 TEST_F(Lifecycle, AddDelayLetsOthersRepaintBeforeTheGrab) {
-    form.PopupMenu1.SetChecked(MenuId::AddDelay1, true);
+    SetOption(MenuId::AddDelay1, true);
     Start();
     EXPECT_FALSE(form.DoubleBuffered()) << "the delay option turns the off-screen buffer off";
     EXPECT_FALSE(form.RestartLens());
@@ -102,18 +102,18 @@ TEST_F(Lifecycle, ActivationRecapturesOnlyWithAutoCaptureAndAfterTheFirstPaint) 
     int passedOn = 0;
     const auto passOn = [&passedOn] { ++passedOn; };
     form.FormCreate();
-    form.PopupMenu1.SetChecked(MenuId::AutoCapture1, true);
+    SetOption(MenuId::AutoCapture1, true);
     EXPECT_TRUE(form.WmActivateApp(false, passOn)) << "before the first paint: ignored";
     EXPECT_TRUE(form.CaptureHeld());
     platform.window.Show();
     form.FormPaint();
 
-    form.PopupMenu1.SetChecked(MenuId::AutoCapture1, false);
+    SetOption(MenuId::AutoCapture1, false);
     EXPECT_FALSE(form.WmActivateApp(false, passOn));
     EXPECT_FALSE(form.WmActivateApp(true, passOn));
     EXPECT_EQ(Grabs(), 1) << "without auto capture the capture stays frozen";
 
-    form.PopupMenu1.SetChecked(MenuId::AutoCapture1, true);
+    SetOption(MenuId::AutoCapture1, true);
     EXPECT_TRUE(form.WmActivateApp(false, passOn));
     EXPECT_FALSE(form.CaptureHeld());
     platform.window.calls.clear();
@@ -127,7 +127,7 @@ TEST_F(Lifecycle, ActivationRecapturesOnlyWithAutoCaptureAndAfterTheFirstPaint) 
 
 TEST_F(Lifecycle, ActivationMessagesCausedByTheLensOwnHidingAreIgnored) {
     Start();
-    form.PopupMenu1.SetChecked(MenuId::AutoCapture1, true);
+    SetOption(MenuId::AutoCapture1, true);
     // Hiding the active lens hands activation to another program; showing it activates the lens again.
     int messages = 0;
     platform.window.onVisibilityChanged = [&](bool shown) {
@@ -147,7 +147,7 @@ TEST_F(Lifecycle, ActivationMessagesCausedByTheLensOwnHidingAreIgnored) {
 
 TEST_F(Lifecycle, ALensInFrontBeforeARecaptureIsInFrontAfterIt) {
     Start();
-    form.PopupMenu1.SetChecked(MenuId::AutoCapture1, true);
+    SetOption(MenuId::AutoCapture1, true);
     const std::pair<const char*, std::function<void()>> recaptures[] = {
         {"F5, R or a double click", [this] { form.Recapture_screenClick(); }},
         {"coming back with auto capture",

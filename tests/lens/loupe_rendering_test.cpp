@@ -20,7 +20,7 @@ class LoupeRendering : public LensFixture {
 
 TEST_F(LoupeRendering, StartsAtOneToOneShowingTheScreenUnderTheWindow) {
     StartPlain();
-    ASSERT_EQ(form.lens.Factor, 0);
+    ASSERT_EQ(form.Magnification().Factor(), 0);
     EXPECT_TRUE(Checked(MenuId::magnify_1x));
     EXPECT_FALSE(Checked(MenuId::magnify_2x)) << "the resource default gives way to Factor at the first draw";
     for (int y = 0; y < 200; ++y) {
@@ -79,12 +79,12 @@ TEST_F(LoupeRendering, ThreeTimesShows66SourcePixelsTwoOfThemFourPixelsWide) {
 TEST_F(LoupeRendering, PicksThePixelUnderTheCrosshairsCentreAndFillsTheSwatchWithIt) {
     Start();
     MoveTo(300, 250);
-    EXPECT_EQ(form.PickedColor, ScreenPixel(400, 350));
+    EXPECT_EQ(form.PickedColor(), ScreenPixel(400, 350));
     for (int v = 93; v <= 106; ++v) {
-        EXPECT_EQ(LensPixel(v, 93), form.PickedColor);
-        EXPECT_EQ(LensPixel(106, v), form.PickedColor);
+        EXPECT_EQ(LensPixel(v, 93), form.PickedColor());
+        EXPECT_EQ(LensPixel(106, v), form.PickedColor());
     }
-    EXPECT_NE(LensPixel(107, 100), form.PickedColor) << "the swatch leaves the outline at 107";
+    EXPECT_NE(LensPixel(107, 100), form.PickedColor()) << "the swatch leaves the outline at 107";
     // At every magnification the colour is the captured pixel the view shows at the crosshair's centre,
     // lens (100, 100), and the XY readout names it; at 3x the stretch of 66 pixels over 200 puts (399, 349)
     // there.
@@ -101,15 +101,13 @@ TEST_F(LoupeRendering, PicksThePixelUnderTheCrosshairsCentreAndFillsTheSwatchWit
     };
     for (const auto& row : kRows) {
         Click(row.item);
-        EXPECT_EQ(form.PickedColor, ScreenPixel(row.x, row.y)) << row.xy;
-        EXPECT_EQ(form.PickedColor, form.ScreenBitmap().GetPixel(row.x, row.y));
+        EXPECT_EQ(form.PickedColor(), ScreenPixel(row.x, row.y)) << row.xy;
+        EXPECT_EQ(form.PickedColor(), form.ScreenBitmap().GetPixel(row.x, row.y));
         EXPECT_EQ(LabelOf(LabelId::XYLabel).text.View(), row.xy);
     }
-    EXPECT_EQ(form.lens.CenterX, 400);
-    EXPECT_EQ(form.lens.CenterY, 350);
     // Off the screen the view is black there, and so is the colour.
     MoveTo(-150, 100);
-    EXPECT_EQ(form.PickedColor, kBlack);
+    EXPECT_EQ(form.PickedColor(), kBlack);
 }
 
 TEST_F(LoupeRendering, CrosshairInvertsThroughNotMaskAndYieldsToCornerGuides) {
@@ -118,14 +116,13 @@ TEST_F(LoupeRendering, CrosshairInvertsThroughNotMaskAndYieldsToCornerGuides) {
     const Color under = ScreenPixel(200 + 100, 200 + 70);
     EXPECT_EQ(LensPixel(100, 70), ~(HexColor(0x808080) & under) & 0xFFFFFF);
     EXPECT_EQ(LensPixel(100, 150), ScreenPixel(300, 350)) << "a line leaves out its end point";
-    form.lens.CornerSelecting = true;
-    form.ReInitAfterPopUp();
+    Press('C');
     for (int x = 55; x < 76; ++x)
         EXPECT_EQ(LensPixel(x, 80), ScreenPixel(200 + x, 280)) << "no crosshair circle while selecting corners";
     EXPECT_EQ(LensPixel(40, 100), ~(HexColor(0x008000) & ScreenPixel(240, 300)) & 0xFFFFFF);
 }
 
-TEST_F(LoupeRendering, LensImageChoiceFollowsTheMenu) {
+TEST_F(LoupeRendering, LensPictureChoiceFollowsTheMenu) {
     StartPlain();
     Click(MenuId::RedImage1);
     EXPECT_EQ(LensPixel(2, 2), kRedPlate);
@@ -139,8 +136,9 @@ TEST_F(LoupeRendering, LensImageChoiceFollowsTheMenu) {
 
 TEST_F(LoupeRendering, WithoutLensBorderOnlyAThinOutlineAndNoFactorLabels) {
     StartPlain();
-    form.labels[LabelId::FactorLabel].visible = true;
-    Click(MenuId::LensBorder1);
+    Click(MenuId::Caliper1);
+    ASSERT_TRUE(LabelOf(LabelId::FactorLabel).visible);
+    Click(MenuId::Caliper1);
     EXPECT_FALSE(Checked(MenuId::LensBorder1));
     EXPECT_EQ(LensPixel(0, 50), ~(HexColor(0xC0C0C0) ^ ScreenPixel(200, 250)) & 0xFFFFFF);
     EXPECT_EQ(LensPixel(2, 2), ScreenPixel(202, 202)) << "the corners show the screen";
@@ -148,29 +146,32 @@ TEST_F(LoupeRendering, WithoutLensBorderOnlyAThinOutlineAndNoFactorLabels) {
 }
 
 TEST_F(LoupeRendering, ClampsRulerAndCaliperFactorsPerMagnification) {
-    form.lens.RulerFactor = 120;
-    form.lens.CaliperFactorH = 70;
-    form.lens.Factor = 1;
+    Store("RULERFACTOR", 120);
+    Store("CALIPERFACTORH", 70);
+    Store("Factor", 1);
     Start();
-    EXPECT_EQ(form.lens.RulerFactor, 99);
-    EXPECT_EQ(form.lens.CaliperFactorH, 70);
+    EXPECT_EQ(form.Measurement().RulerFactor(), 99);
+    EXPECT_EQ(form.Measurement().CaliperFactorH(), 70);
     Click(MenuId::magnify_3x);
-    EXPECT_EQ(form.lens.CaliperFactorH, 66);
+    EXPECT_EQ(form.Measurement().CaliperFactorH(), 66);
     Click(MenuId::magnify_1x);
-    EXPECT_EQ(form.lens.RulerFactor, 66) << "1:1 clamps nothing and restores nothing";
+    EXPECT_EQ(form.Measurement().RulerFactor(), 66) << "1:1 clamps nothing and restores nothing";
 }
 
-TEST_F(LoupeRendering, AnImpossibleFactorDrawsNoViewAndChecksNoItem) {
-    Start();
-    form.PopupMenu1.SetChecked(MenuId::magnify_1x, false);
-    form.lens.Factor = 7;
-    form.lens.RulerFactor = 150;
-    form.labels[LabelId::ZoomLabel].text = "keep";
-    form.ReInitAfterPopUp();
-    EXPECT_EQ(form.lens.RulerFactor, 150);
-    EXPECT_EQ(LabelOf(LabelId::ZoomLabel).text.View(), "keep");
-    for (MenuId id : {MenuId::magnify_1x, MenuId::magnify_2x, MenuId::magnify_3x, MenuId::magnify_4x})
-        EXPECT_FALSE(Checked(id));
+// A damaged stored magnification gives the 1:1 lens: the desktop, its item checked, its label.
+TEST_F(LoupeRendering, AnImpossibleStoredFactorShowsTheDesktopAtOneToOne) {
+    for (const std::int32_t stored : {7, 99, -1}) {
+        Store("Factor", stored);
+        FakePlatform fresh;
+        fresh.registry = platform.registry;
+        TFormFilter lens(fresh.services);
+        fresh.window.onPositionChanged = [&lens] { lens.WmWindowPosChanged(); };
+        lens.FormCreate();
+        EXPECT_EQ(lens.Magnification().Factor(), 0) << stored;
+        EXPECT_TRUE(lens.PopupMenu1Popup().Checked(MenuId::magnify_1x)) << stored;
+        EXPECT_EQ(lens.ShownLabels()[LabelId::ZoomLabel].text.View(), "1:1") << stored;
+        EXPECT_EQ(lens.BackBuffer().GetPixel(150, 150), ScreenPixel(350, 350)) << stored;
+    }
 }
 
 TEST_F(LoupeRendering, ReadoutAndMessageBarMoveNearTheTopOfTheScreen) {
@@ -202,8 +203,7 @@ TEST_F(LoupeRendering, PixelsBeyondTheCapturedScreenGetOneDefinedColour) {
 TEST_F(LoupeRendering, SmoothViewResamplesTheSourceSquareWhileHeld) {
     StartPlain();
     Click(MenuId::magnify_2x);
-    form.lens.SmoothViewHeld = true;
-    form.ReInitAfterPopUp();
+    form.KeyDown('A', kNoModifier);
     Bitmap source;
     CopyRegion(form.ScreenBitmap(), source, 250, 250, 100, 100);
     Bitmap expected(200, 200);

@@ -76,16 +76,15 @@ TEST_F(Measuring, CaliperShowsItsJawsAndSizesAndShiftArrowsOpenThem) {
 }
 
 TEST_F(Measuring, DamagedStoredFactorsDrawWithoutFault) {
-    form.lens.RulerFactor = 0;
-    form.lens.CaliperFactorH = INT_MAX;
-    form.lens.CaliperFactorV = INT_MIN;
+    Store("RULERFACTOR", 0);
+    Store("CALIPERFACTORH", INT_MAX);
+    Store("CALIPERFACTORV", INT_MIN);
     Start();
     Press('R', kCtrl);
-    EXPECT_EQ(form.lens.RulerFactor, 2) << "a unit below 1 is raised to the lowest the keys reach";
+    EXPECT_EQ(form.Measurement().RulerFactor(), 2) << "a unit below 1 is raised to the lowest the keys reach";
     EXPECT_EQ(Text(LabelId::R1), "20");
-    form.lens.RulerFactor = -7;
     Press('K', kCtrl);
-    EXPECT_EQ(form.lens.RulerFactor, 2);
+    EXPECT_EQ(form.Measurement().RulerFactor(), 2);
     EXPECT_EQ(LensPixel(50, 50), ScreenPixel(250, 250)) << "both jaws lie outside the view";
 }
 
@@ -127,11 +126,11 @@ TEST_F(Measuring, StatesAndTransitionsOfMeasureMode) {
         for (const Key& k : row.before)
             other.KeyDown(k.key, k.modifiers);
         other.KeyDown(row.event.key, row.event.modifiers);
-        const MeasurePhase phase = PhaseOf(other.lens);
+        const MeasurePhase phase = PhaseOf(other.Measurement().State());
         EXPECT_EQ(phase, row.to);
 
         // What the lens shows in each state.
-        const Label& bar = other.labels[LabelId::CropLabel];
+        const Label& bar = other.ShownLabels()[LabelId::CropLabel];
         const bool shown = phase == MeasurePhase::Armed || phase == MeasurePhase::Marked;
         EXPECT_EQ(bar.visible, shown);
         if (phase == MeasurePhase::Armed) {
@@ -141,13 +140,14 @@ TEST_F(Measuring, StatesAndTransitionsOfMeasureMode) {
             EXPECT_EQ(bar.text.Str(), "Measuring to any location active");
             EXPECT_EQ(bar.background, HexColor(0x54BC00));
             EXPECT_EQ(fresh.sound.played.back(), "SelectClickSound");
-            EXPECT_EQ(other.lens.MarkLeft, 200);
+            EXPECT_EQ(other.Measurement().State().MarkLeft, 200);
         }
         const Color onStar = other.BackBuffer().GetPixel(80, 80);
         EXPECT_EQ(onStar == NotMask(HexColor(0xC0C0C0), ScreenPixel(280, 280)), shown) << "the star";
-        EXPECT_EQ(other.labels[LabelId::XYLabel].color, HexColor(phase == MeasurePhase::Marked ? 0xFF0000 : 0x1C2630));
-        EXPECT_EQ(other.PopupMenu1.Checked(MenuId::Crosshair1), phase == MeasurePhase::Off);
-        EXPECT_EQ(other.PopupMenu1.Checked(MenuId::Test1), phase != MeasurePhase::Off);
+        EXPECT_EQ(other.ShownLabels()[LabelId::XYLabel].color,
+                  HexColor(phase == MeasurePhase::Marked ? 0xFF0000 : 0x1C2630));
+        EXPECT_EQ(other.PopupMenu1Popup().Checked(MenuId::Crosshair1), phase == MeasurePhase::Off);
+        EXPECT_EQ(other.PopupMenu1Popup().Checked(MenuId::Test1), phase != MeasurePhase::Off);
     }
 }
 
@@ -184,7 +184,7 @@ TEST_F(Measuring, TheEndRestoresTheOptionsOfBeforeOverChangesMadeMeanwhile) {
     EXPECT_TRUE(Checked(MenuId::ShowColVal));
     EXPECT_TRUE(LabelOf(LabelId::ColorLabel).visible);
     EXPECT_FALSE(Checked(MenuId::ExpoCheck1));
-    EXPECT_EQ(PhaseOf(form.lens), MeasurePhase::Off);
+    EXPECT_EQ(PhaseOf(form.Measurement().State()), MeasurePhase::Off);
 }
 
 TEST_F(Measuring, CloseWhileMeasuringLeavesTheOptionsOfBefore) {
@@ -247,7 +247,7 @@ TEST_F(Measuring, ExposureCheckFramesTheSwatchInGreyWhenThePickerIsOff) {
     Press('P', kCtrl);
     EXPECT_EQ(LensPixel(92, 95), NotXor(HexColor(0x808080), ScreenPixel(292, 295)));
     EXPECT_EQ(LensPixel(100, 100), ScreenPixel(300, 300)) << "the swatch shows the picked pixel";
-    EXPECT_EQ(form.PickedColor, ScreenPixel(300, 300));
+    EXPECT_EQ(form.PickedColor(), ScreenPixel(300, 300));
 }
 
 }  // namespace

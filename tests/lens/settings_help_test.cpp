@@ -22,7 +22,7 @@ class SettingsInTheLens : public LensFixture {
     void Store(const std::map<std::string, std::int32_t>& changed, RegistryRoot root = kUser) {
         for (const SettingRow& row : kSettingRows) {
             const auto it = changed.find(row.name);
-            platform.registry.Set(root, kKey, row.name, it != changed.end() ? it->second : row.defaultValue);
+            platform.registry.Set(root, kKey, row.name, it != changed.end() ? it->second : row.Default());
         }
     }
     std::optional<std::int32_t> Stored(const char* name, RegistryRoot root = kUser) const {
@@ -40,7 +40,7 @@ TEST_F(SettingsInTheLens, TheFirstRunCreatesTheKeyAndTheCloseWritesEveryValueAtI
     form.FormClose();
     ASSERT_EQ(platform.registry.values.size(), kSettingCount);
     for (const SettingRow& row : kSettingRows)
-        EXPECT_EQ(Stored(row.name), row.defaultValue) << row.name;
+        EXPECT_EQ(Stored(row.name), row.Default()) << row.name;
 }
 
 TEST_F(SettingsInTheLens, WhatACloseStoresComesBackAtTheNextStart) {
@@ -49,10 +49,14 @@ TEST_F(SettingsInTheLens, WhatACloseStoresComesBackAtTheNextStart) {
     Click(MenuId::HEXColor1);
     Click(MenuId::Crosshair1);
     Press('3');
+    for (int i = 0; i < 7; ++i)
+        Press(vk::kLeft, kShift);  // the caliper 33 wide
+    MoveTo(-140, 0);
+    Press('Q');
+    Press('Q');
+    MoveTo(-100, 300);
+    Press('Q');  // the Qframe from (-40, 100), 40 x 300
     MoveTo(321, 123);
-    form.lens.CaliperFactorH = 33;
-    form.lens.Frame1X = -40;
-    form.lens.Frame2Y = 300;
     Press('X', kCtrl);  // Close: writes, and the window's close writes again
     EXPECT_TRUE(platform.window.closed);
 
@@ -61,16 +65,16 @@ TEST_F(SettingsInTheLens, WhatACloseStoresComesBackAtTheNextStart) {
     next.FormCreate();
     EXPECT_EQ(platform.window.left, 321);
     EXPECT_EQ(platform.window.top, 123);
-    EXPECT_TRUE(next.PopupMenu1.Checked(MenuId::Caliper1));
-    EXPECT_FALSE(next.PopupMenu1.Checked(MenuId::LensBorder1));
-    EXPECT_TRUE(next.PopupMenu1.Checked(MenuId::HEXColor1));
-    EXPECT_FALSE(next.PopupMenu1.Checked(MenuId::Crosshair1));
-    EXPECT_TRUE(next.PopupMenu1.Checked(MenuId::magnify_3x));
-    EXPECT_EQ(next.lens.Factor, 2);
-    EXPECT_EQ(next.lens.Zoomstep, 66);
-    EXPECT_EQ(next.lens.CaliperFactorH, 33);
-    EXPECT_EQ(next.lens.Frame1X, -40);
-    EXPECT_EQ(next.lens.Frame2Y, 300);
+    EXPECT_TRUE(next.PopupMenu1Popup().Checked(MenuId::Caliper1));
+    EXPECT_FALSE(next.PopupMenu1Popup().Checked(MenuId::LensBorder1));
+    EXPECT_TRUE(next.PopupMenu1Popup().Checked(MenuId::HEXColor1));
+    EXPECT_FALSE(next.PopupMenu1Popup().Checked(MenuId::Crosshair1));
+    EXPECT_TRUE(next.PopupMenu1Popup().Checked(MenuId::magnify_3x));
+    EXPECT_EQ(next.Magnification().Factor(), 2);
+    EXPECT_EQ(next.Magnification().Zoomstep(), 66);
+    EXPECT_EQ(next.Measurement().CaliperFactorH(), 33);
+    EXPECT_EQ(next.Selection().Qframe().left, -40);
+    EXPECT_EQ(next.Selection().Qframe().height, 300);
     EXPECT_EQ(next.BackBuffer().GetPixel(150, 120), form.BackBuffer().GetPixel(150, 120));
 }
 
@@ -90,15 +94,15 @@ TEST_F(SettingsInTheLens, ReadoutLabelsFollowTheOptionsRead) {
     for (const auto& c : kCases) {
         FakePlatform local;
         TFormFilter lens(local.services);
-        lens.SetLensPicture(LensImage::Default, PlatePicture(kDefaultPlate));
+        lens.SetLensPicture(LensPicture::Default, PlatePicture(kDefaultPlate));
         for (const SettingRow& row : kSettingRows) {
             const auto it = c.stored.find(row.name);
-            local.registry.Set(kUser, kKey, row.name, it != c.stored.end() ? it->second : row.defaultValue);
+            local.registry.Set(kUser, kKey, row.name, it != c.stored.end() ? it->second : row.Default());
         }
         if (c.withoutZoomstep)
             local.registry.values.erase({kUser, kKey, "Zoomstep"});
         lens.FormCreate();
-        const auto& l = lens.labels;
+        const auto& l = lens.ShownLabels();
         const std::string what = c.stored.empty() ? "defaults" : c.stored.begin()->first;
         EXPECT_EQ(l[LabelId::ColorLabel].visible, c.colour) << what;
         EXPECT_EQ(l[LabelId::ColorShadeLabel].visible, c.colour) << what;
@@ -124,13 +128,13 @@ TEST_F(SettingsInTheLens, ADamagedValueKeepsItsDefaultAndCostsNoOther) {
     Start();
     EXPECT_EQ(Top(), 200);
     EXPECT_EQ(Left(), 310);
-    EXPECT_EQ(form.lens.Factor, 3);
+    EXPECT_EQ(form.Magnification().Factor(), 3);
     EXPECT_TRUE(Checked(MenuId::ShowMagn1));
-    EXPECT_EQ(form.lens.Zoomstep, 0);
+    EXPECT_EQ(form.Magnification().Zoomstep(), 0);
     EXPECT_TRUE(Checked(MenuId::AddDelay1));
     EXPECT_TRUE(Checked(MenuId::ZoomWheel1));
-    EXPECT_EQ(form.lens.RulerFactor, 5);
-    EXPECT_EQ(form.lens.Frame2X, 64);
+    EXPECT_EQ(form.Measurement().RulerFactor(), 5);
+    EXPECT_EQ(form.Selection().Qframe().width, 64);
     EXPECT_FALSE(form.DoubleBuffered()) << "AddDelay was read";
     Click(MenuId::Close1);
     EXPECT_EQ(Stored("Frame2X"), 64);
@@ -143,7 +147,7 @@ TEST_F(SettingsInTheLens, ARefusedWriteIsReportedOnceWithTheKey) {
     Store({{"Factor", 2}});
     platform.registry.refuseWrites = true;
     Start();
-    EXPECT_EQ(form.lens.Factor, 2);
+    EXPECT_EQ(form.Magnification().Factor(), 2);
     Click(MenuId::Close1);
     EXPECT_EQ(platform.dialogs.errors,
               std::vector<std::string>{"The settings were not saved to HKEY_CURRENT_USER\\Software\\Kestrow "

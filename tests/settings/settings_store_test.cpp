@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "fakes/fake_files.h"
 #include "fakes/fake_registry.h"
-#include "lens/lens_state.h"
 
 namespace pixo {
 namespace {
@@ -68,22 +68,33 @@ std::vector<std::string> WritingOrderNames() {
     return names;
 }
 
-bool IsRadio(MenuId item) {
-    const MenuKind kind = PopupMenu().Def(item).kind;
-    return kind == MenuKind::Radio || kind == MenuKind::RadioManual;
+// The values that choose one of a group (lens mode, notation, lens picture): the last one read wins.
+bool IsChoice(const std::string& name) {
+    static const std::set<std::string> kChoices = {
+        "ShowPicture", "RULER", "CALIPER",        "HEX",          "HEXWEB",        "HEXGBR",        "CMYK", "HSB",
+        "XYZ",         "LAB",   "GreenLensImage", "RedLensImage", "BlueLensImage", "IvoryLensImage"};
+    return kChoices.count(name) != 0;
 }
 
 // The lens's side of the store: the options and the integers.
 struct Target {
-    PopupMenu menu;
+    Options options;
     std::map<StoredInteger, std::int32_t> integers;
 
     SettingsRead Read(IRegistry& registry, const SettingsKey& key = kKey) {
-        return ReadStoredSettings(registry, key, menu,
+        return ReadStoredSettings(registry, key, options,
                                   [this](StoredInteger which, std::int32_t value) { integers[which] = value; });
     }
     bool Write(IRegistry& registry, const SettingsKey& key = kKey) {
-        return !WriteStoredSettings(registry, key, menu, [this](StoredInteger which) { return integers[which]; });
+        return !WriteStoredSettings(registry, key, options, [this](StoredInteger which) { return integers[which]; });
+    }
+    bool Checked(const char* name) const {
+        for (const SettingRow& row : kSettingRows) {
+            if (std::string(row.name) == name)
+                return row.option.get(options);
+        }
+        ADD_FAILURE() << name << " is no option";
+        return false;
     }
 };
 
@@ -92,7 +103,7 @@ struct Target {
 void FillNonDefault(FakeRegistry& registry) {
     for (std::size_t i = 0; i < kSettingCount; ++i) {
         const SettingRow& row = kSettingRows[i];
-        const std::int32_t value = row.IsOption()                         ? 1 - row.defaultValue
+        const std::int32_t value = row.IsOption()                         ? 1 - row.Default()
                                    : row.integer == StoredInteger::Factor ? 3
                                                                           : 1000 + static_cast<std::int32_t>(i);
         registry.Set(kUser, kKey.path, row.name, value);
@@ -109,27 +120,11 @@ TEST(SettingsTable, NamesOrdersAndDefaultsMatchTheLensState) {
         names.push_back(row->name);
     EXPECT_EQ(names, WritingOrderNames());
 
-    // Each default is the state before reading: the menu's default check marks and LensState's initial values.
-    const PopupMenu menu;
-    const LensState lens;
-    const std::map<StoredInteger, int> initial = {
-        {StoredInteger::WindowTop, 200},
-        {StoredInteger::WindowLeft, 200},
-        {StoredInteger::Factor, lens.Factor},
-        {StoredInteger::Zoomstep, lens.Zoomstep},
-        {StoredInteger::RulerFactor, lens.RulerFactor},
-        {StoredInteger::CaliperFactorH, lens.CaliperFactorH},
-        {StoredInteger::CaliperFactorV, lens.CaliperFactorV},
-        {StoredInteger::Frame1X, lens.Frame1X},
-        {StoredInteger::Frame1Y, lens.Frame1Y},
-        {StoredInteger::Frame2X, lens.Frame2X},
-        {StoredInteger::Frame2Y, lens.Frame2Y},
-    };
+    // Each option's default is that of a first run's options.
     for (const SettingRow& row : kSettingRows) {
-        if (row.IsOption())
-            EXPECT_EQ(row.defaultValue, menu.Checked(row.option) ? 1 : 0) << row.name;
-        else
-            EXPECT_EQ(row.defaultValue, initial.at(row.integer)) << row.name;
+        if (row.IsOption()) {
+            EXPECT_EQ(row.Default(), row.option.get(Options{}) ? 1 : 0) << row.name;
+        }
     }
 }
 
@@ -153,29 +148,34 @@ TEST(SettingsStore, AMissingOrOtherTypedValueKeepsItsDefaultAndTheOthersAreRead)
                 if (!row.IsOption()) {
                     const auto it = target.integers.find(row.integer);
                     EXPECT_EQ(it != target.integers.end(), read) << row.name << " with " << name << " missing";
-                } else if (!IsRadio(row.option)) {  // radio groups: see the next test
-                    const bool expected = read ? row.defaultValue == 0 : row.defaultValue != 0;
-                    EXPECT_EQ(target.menu.Checked(row.option), expected) << row.name << " with " << name << " missing";
+                } else if (!IsChoice(row.name)) {  // groups: see the next test
+                    const bool expected = read ? row.Default() == 0 : row.Default() != 0;
+                    EXPECT_EQ(row.option.get(target.options), expected) << row.name << " with " << name << " missing";
                 }
             }
         }
     }
 }
 
-TEST(SettingsStore, RadioGroupsResolveInReadingOrder) {
+TEST(SettingsStore, GroupsResolveInReadingOrder) {
     const struct {
         std::map<std::string, std::int32_t> stored;  // over a complete store of zeros
-        std::vector<MenuId> checked;                 // of the radio items, exactly these
+        LensMode mode;
+        Notation notation;
+        LensPicture picture;
     } kCases[] = {
-        {{{"ShowPicture", 1}}, {MenuId::LensBorder1}},
-        {{{"ShowPicture", 1}, {"RULER", 1}}, {MenuId::Ruler1}},
-        {{{"ShowPicture", 1}, {"RULER", 1}, {"CALIPER", 1}}, {MenuId::Caliper1}},
-        {{}, {}},  // no frame mode: the glass-only lens
-        {{{"CMYK", 1}, {"HSB", 1}, {"XYZ", 1}, {"LAB", 1}}, {MenuId::RGBtoLAB1}},
-        {{{"CMYK", 1}, {"HSB", 1}, {"XYZ", 1}}, {MenuId::RGBtoXYZ1}},
-        {{{"HEX", 1}, {"HEXWEB", 1}}, {MenuId::WebSafe1}},
-        {{{"HEXWEB", 1}, {"HEXGBR", 1}}, {MenuId::HEXgrb1}},
-        {{{"GreenLensImage", 1}, {"RedLensImage", 1}, {"IvoryLensImage", 1}}, {MenuId::Ivoryimage1}},
+        {{{"ShowPicture", 1}}, LensMode::Border, Notation::Rgb, LensPicture::Default},
+        {{{"ShowPicture", 1}, {"RULER", 1}}, LensMode::Ruler, Notation::Rgb, LensPicture::Default},
+        {{{"ShowPicture", 1}, {"RULER", 1}, {"CALIPER", 1}}, LensMode::Caliper, Notation::Rgb, LensPicture::Default},
+        {{}, LensMode::GlassOnly, Notation::Rgb, LensPicture::Default},  // no frame mode: the glass-only lens
+        {{{"CMYK", 1}, {"HSB", 1}, {"XYZ", 1}, {"LAB", 1}}, LensMode::GlassOnly, Notation::Lab, LensPicture::Default},
+        {{{"CMYK", 1}, {"HSB", 1}, {"XYZ", 1}}, LensMode::GlassOnly, Notation::Xyz, LensPicture::Default},
+        {{{"HEX", 1}, {"HEXWEB", 1}}, LensMode::GlassOnly, Notation::WebSafe, LensPicture::Default},
+        {{{"HEXWEB", 1}, {"HEXGBR", 1}}, LensMode::GlassOnly, Notation::Bgr, LensPicture::Default},
+        {{{"GreenLensImage", 1}, {"RedLensImage", 1}, {"IvoryLensImage", 1}},
+         LensMode::GlassOnly,
+         Notation::Rgb,
+         LensPicture::Ivory},
     };
     for (const auto& c : kCases) {
         FakeRegistry registry;
@@ -185,27 +185,25 @@ TEST(SettingsStore, RadioGroupsResolveInReadingOrder) {
         }
         Target target;
         ASSERT_EQ(target.Read(registry), SettingsRead::Complete);
-        std::vector<MenuId> checked;
-        for (const SettingRow& row : kSettingRows) {
-            if (row.IsOption() && IsRadio(row.option) && target.menu.Checked(row.option))
-                checked.push_back(row.option);
-        }
-        EXPECT_EQ(checked, c.checked) << (c.stored.empty() ? std::string("none") : c.stored.begin()->first);
+        const std::string what = c.stored.empty() ? std::string("none") : c.stored.begin()->first;
+        EXPECT_EQ(target.options.mode, c.mode) << what;
+        EXPECT_EQ(target.options.notation, c.notation) << what;
+        EXPECT_EQ(target.options.picture, c.picture) << what;
     }
 }
 
 TEST(SettingsStore, AnyNonZeroNumberChecksAndIsWrittenBackAsOneIntegersStayAsTheyAre) {
     FakeRegistry registry;
     for (const SettingRow& row : kSettingRows)
-        registry.Set(kUser, kKey.path, row.name, row.defaultValue);
+        registry.Set(kUser, kKey.path, row.name, row.Default());
     registry.Set(kUser, kKey.path, "ShowMagn", 2);
     registry.Set(kUser, kKey.path, "ZoomWheel", -1);
     registry.Set(kUser, kKey.path, "Frame2X", -26);
     registry.Set(kUser, kKey.path, "Factor", 2);
     Target target;
     ASSERT_EQ(target.Read(registry), SettingsRead::Complete);
-    EXPECT_TRUE(target.menu.Checked(MenuId::ShowMagn1));
-    EXPECT_TRUE(target.menu.Checked(MenuId::ZoomWheel1));
+    EXPECT_TRUE(target.options.showMagnification);
+    EXPECT_TRUE(target.options.zoomWheel);
 
     ASSERT_TRUE(target.Write(registry));
     EXPECT_EQ(registry.Get(kUser, kKey.path, "ShowMagn"), 1);
@@ -270,7 +268,7 @@ TEST(SettingsStore, AKeyThatCannotBeOpenedReadsAndWritesNothing) {
     Target target;
     EXPECT_EQ(target.Read(registry), SettingsRead::NoKey);
     EXPECT_TRUE(target.integers.empty());
-    EXPECT_TRUE(target.menu.Checked(MenuId::LensBorder1));
+    EXPECT_EQ(target.options.mode, LensMode::Border);
     EXPECT_FALSE(target.Write(registry));
     EXPECT_TRUE(registry.writtenNames.empty());
 }

@@ -28,10 +28,10 @@ TEST(Win32Settings, EveryValueIsAStoredDwordAndReadsBackTheSame) {
     const std::string path = "Software\\PixoscopeTests\\Settings-" + std::to_string(GetCurrentProcessId());
     const SettingsKey key{RegistryRoot::CurrentUser, path};
     Win32Registry registry;
-    PopupMenu written;
-    written.SetChecked(MenuId::Caliper1, true);
-    written.SetChecked(MenuId::Showblack1, true);
-    written.SetChecked(MenuId::SoundonSave1, false);
+    Options written;
+    written.mode = LensMode::Caliper;
+    written.showBlack = true;
+    written.soundOnSave = false;
     // Every integer within its bounds (a magnification 0..3), so that it reads back as written.
     const auto integer = [](StoredInteger which) {
         return which == StoredInteger::Factor ? 2 : 1000 - 37 * static_cast<std::int32_t>(which);
@@ -49,17 +49,17 @@ TEST(Win32Settings, EveryValueIsAStoredDwordAndReadsBackTheSame) {
         EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << row.name;
     }
 
-    PopupMenu read;
+    Options read;
     std::map<StoredInteger, std::int32_t> integers;
     EXPECT_EQ(ReadStoredSettings(registry, key, read,
                                  [&](StoredInteger which, std::int32_t value) { integers[which] = value; }),
               SettingsRead::Complete);
     for (const SettingRow& row : kSettingRows) {
-        if (row.IsOption())
-            EXPECT_EQ(read.Checked(row.option), written.Checked(row.option)) << row.name;
-        else
+        if (!row.IsOption()) {
             EXPECT_EQ(integers[row.integer], integer(row.integer)) << row.name;
+        }
     }
+    EXPECT_EQ(read, written);
     RegDeleteTreeW(HKEY_CURRENT_USER, Utf8ToWide(path).c_str());
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\PixoscopeTests");  // only when no other run uses it
 }

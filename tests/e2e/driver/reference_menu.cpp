@@ -18,8 +18,8 @@ std::vector<ExpectedItem> ItemsUnder(const PopupMenu& model, MenuId parent) {
             continue;
         }
         item.text = std::wstring(def.caption, def.caption + std::char_traits<char>::length(def.caption));
-        if (def.shortcut.key != 0)
-            item.text += L"\t" + ShortcutCaption(def.shortcut);
+        if (const std::optional<Shortcut> shortcut = ShortcutOf(def.id))
+            item.text += L"\t" + ShortcutCaption(*shortcut);
         item.submenu = def.kind == MenuKind::Submenu;
         item.radio = def.kind == MenuKind::Radio || def.kind == MenuKind::RadioManual;
         if (item.submenu) {
@@ -82,8 +82,8 @@ std::wstring ShortcutCaption(const Shortcut& shortcut) {
 }
 
 std::vector<ExpectedItem> ExpectedLensMenu() {
-    PopupMenu model;
-    model.SetChecked(MenuId::magnify_1x, true);  // the lens starts at 1:1
+    Options options;
+    const PopupMenu model(options, 0);  // the lens starts at 1:1
     return ItemsUnder(model, MenuId::None);
 }
 

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "commands/key_map.h"
 #include "commands/menu_ids.h"
 #include "commands/popup_menu.h"
 
