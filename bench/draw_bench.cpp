@@ -29,8 +29,18 @@ struct Lens {
     explicit Lens(int factor) {
         platform.screen.SetSize(kScreenWidth, kScreenHeight);
         SetPlatePictures(form);
+        platform.window.onPositionChanged = [this] { form.WmWindowPosChanged(); };
         form.FormCreate();
-        form.Magnification().Factor() = factor;
+        form.MenuClick(kMagnifications[factor].item);
+    }
+    // Checks or unchecks an item as a user does, by clicking it when it is not as wanted.
+    void SetOption(MenuId id, bool on) {
+        if (form.PopupMenu1Popup().Checked(id) != on)
+            form.MenuClick(id);
+    }
+    void Press(std::uint16_t key) {
+        form.KeyDown(key, kNoModifier);
+        form.KeyUp(key, kNoModifier);
     }
     // One more pixel of a drag across the screen.
     void Move() { platform.window.left = 300 + (step++ % 800); }
@@ -52,7 +62,7 @@ BENCHMARK(DrawAtFactor)->DenseRange(0, 3);
 
 void DrawSmoothView(benchmark::State& state) {
     Lens lens(static_cast<int>(state.range(0)));
-    lens.form.SmoothViewHeld() = true;
+    lens.form.KeyDown('A', kNoModifier);  // held
     lens.Draw(state);
 }
 BENCHMARK(DrawSmoothView)->DenseRange(1, 3);
@@ -61,13 +71,14 @@ BENCHMARK(DrawSmoothView)->DenseRange(1, 3);
 void DrawWithEveryOverlay(benchmark::State& state) {
     Lens lens(1);
     for (MenuId id : {MenuId::Showblack1, MenuId::ShowMagn1, MenuId::Test1, MenuId::RGBtoLAB1})
-        lens.form.PopupMenu1.SetChecked(id, true);
-    lens.form.PopupMenu1.SetChecked(MenuId::NoBorderPict1, true);
+        lens.SetOption(id, true);
+    lens.SetOption(MenuId::NoBorderPict1, true);
     lens.Draw(state);
 }
 BENCHMARK(DrawWithEveryOverlay);
 
-// ---- Each lens mode at each magnification, with the picker, the exposure check and the measuring star on.
+// ---- Each lens mode at each magnification, with the picker and the exposure check on. (Measuring steps both
+// aside; its star costs less than either.)
 // Modes whose drawing has not landed yet already set their options, so their rows measure it once it does.
 
 struct LensMode {
@@ -86,18 +97,12 @@ constexpr LensMode kLensModes[] = {
 
 void DrawInMode(benchmark::State& state, const LensMode& mode, int factor) {
     Lens lens(factor);
-    PopupMenu& menu = lens.form.PopupMenu1;
-    menu.SetChecked(MenuId::LensBorder1, mode.border);
-    menu.SetChecked(MenuId::NoBorderPict1, mode.plainFrame);
+    lens.SetOption(MenuId::LensBorder1, mode.border);
+    lens.SetOption(MenuId::NoBorderPict1, mode.plainFrame);
     if (mode.measuring != MenuId::None)
-        menu.SetChecked(mode.measuring, true);
-    menu.SetChecked(MenuId::ShowColVal, true);
-    menu.SetChecked(MenuId::ExpoCheck1, true);
-    // The measuring star around a mark set a little up and left of the lens centre.
-    lens.form.Measurement().State().MarkSet = true;
-    lens.form.Measurement().State().MeasureShown = true;
-    lens.form.Measurement().State().MarkLeft = 450;
-    lens.form.Measurement().State().MarkTop = 250;
+        lens.SetOption(mode.measuring, true);
+    lens.SetOption(MenuId::ShowColVal, true);
+    lens.SetOption(MenuId::ExpoCheck1, true);
     lens.Draw(state);
 }
 

@@ -140,23 +140,4 @@ Text ReadoutText(Notation notation, Color c, std::string_view decimalSeparator) 
     return RgbText(c);
 }
 
-Notation ChooseNotation(const NotationChecks& checks) {
-    // Tested from the last item up, so that the last checked one wins.
-    if (checks.rgbToLab)
-        return Notation::Lab;
-    if (checks.rgbToXyz)
-        return Notation::Xyz;
-    if (checks.rgbToHsb)
-        return Notation::Hsb;
-    if (checks.toCmyk)
-        return Notation::Cmyk;
-    if (checks.hexBgr)
-        return Notation::Bgr;
-    if (checks.webSafe)
-        return Notation::WebSafe;
-    if (checks.hexColor)
-        return Notation::Hex;
-    return Notation::Rgb;
-}
-
 }  // namespace pixo

@@ -31,24 +31,10 @@ Text XyzText(Color c, std::string_view decimalSeparator);
 // "L67.100 A42.800 B74.000"
 Text LabText(Color c, std::string_view decimalSeparator);
 
+// The readout's notations, RGB first: it is in force when no other is chosen.
 enum class Notation { Rgb, Hex, WebSafe, Bgr, Cmyk, Hsb, Xyz, Lab };
 
 // The readout of c in the given notation. The BGR readout is made from the HTML hex readout.
 Text ReadoutText(Notation notation, Color c, std::string_view decimalSeparator);
-
-// The check marks of the notation menu items, named after the items.
-struct NotationChecks {
-    bool hexColor = false;  // HEXColor1, "HEX (html)"
-    bool webSafe = false;   // WebSafe1, "HEX (websafe)"
-    bool hexBgr = false;    // HEXgrb1, "HEX (BGR - $prefix)"
-    bool toCmyk = false;    // ToCMYK1, "CMYK"
-    bool rgbToHsb = false;  // RGBtoHSB1, "HSB (HSV)"
-    bool rgbToXyz = false;  // RGBtoXYZ1, "XYZ"
-    bool rgbToLab = false;  // RGBtoLAB1, "LAB"
-};
-
-// The notation in force: the checked item, RGB when none is. The radio group keeps at most one checked;
-// should several be, the last in menu order (LAB last) wins.
-Notation ChooseNotation(const NotationChecks& checks);
 
 }  // namespace pixo

@@ -8,17 +8,26 @@
 namespace pixo {
 namespace {
 
-// Each value read takes its answer from the input: missing, of another type, or any 32-bit number.
+// Each value read takes its answer from the input: missing, of another type, or any 32-bit number; the key
+// may be missing.
 class InputRegistry final : public IRegistry {
   public:
     explicit InputRegistry(FuzzInput& input) : input_(input) {}
-    bool OpenOrCreateKey(RegistryRoot, const std::string&) override { return input_.Take<std::uint8_t>() != 1; }
-    std::optional<std::int32_t> ReadDword(RegistryRoot, const std::string&, const std::string&) override {
-        if (input_.Take<std::uint8_t>() % 16 == 0)
+    std::optional<std::vector<std::optional<std::int32_t>>> ReadDwords(RegistryRoot,
+                                                                       const std::string&,
+                                                                       std::span<const char* const> names) override {
+        if (input_.Take<std::uint8_t>() == 1)
             return std::nullopt;
-        return input_.Take<std::int32_t>();
+        std::vector<std::optional<std::int32_t>> values;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            if (input_.Take<std::uint8_t>() % 16 == 0)
+                values.emplace_back(std::nullopt);
+            else
+                values.emplace_back(input_.Take<std::int32_t>());
+        }
+        return values;
     }
-    bool WriteDword(RegistryRoot, const std::string&, const std::string&, std::int32_t) override { return true; }
+    Failure WriteDwords(RegistryRoot, const std::string&, std::span<const DwordValue>) override { return std::nullopt; }
 
   private:
     FuzzInput& input_;
@@ -31,12 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace pixo;
     FuzzInput input(data, size);
     InputRegistry registry(input);
-    PopupMenu options;
+    Options options;
     std::map<StoredInteger, std::int32_t> integers;
     ReadStoredSettings(registry, {RegistryRoot::CurrentUser, "Software\\Pixoscope"}, options,
                        [&](StoredInteger which, std::int32_t value) { integers[which] = value; });
     // What was read is written back unchanged.
-    WriteStoredSettings(registry, {RegistryRoot::CurrentUser, "Software\\Pixoscope"}, options,
-                        [&](StoredInteger which) { return integers[which]; });
+    (void)WriteStoredSettings(registry, {RegistryRoot::CurrentUser, "Software\\Pixoscope"}, options,
+                              [&](StoredInteger which) { return integers[which]; });
     return 0;
 }

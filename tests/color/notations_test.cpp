@@ -143,28 +143,5 @@ TEST(ReadoutText, HexRgbAndCmykNeverContainTheSeparator) {
     }
 }
 
-TEST(ChooseNotation, NoneCheckedIsRgb) {
-    EXPECT_EQ(ChooseNotation({}), Notation::Rgb);
-}
-
-TEST(ChooseNotation, EachItemAlone) {
-    EXPECT_EQ(ChooseNotation({.hexColor = true}), Notation::Hex);
-    EXPECT_EQ(ChooseNotation({.webSafe = true}), Notation::WebSafe);
-    EXPECT_EQ(ChooseNotation({.hexBgr = true}), Notation::Bgr);
-    EXPECT_EQ(ChooseNotation({.toCmyk = true}), Notation::Cmyk);
-    EXPECT_EQ(ChooseNotation({.rgbToHsb = true}), Notation::Hsb);
-    EXPECT_EQ(ChooseNotation({.rgbToXyz = true}), Notation::Xyz);
-    EXPECT_EQ(ChooseNotation({.rgbToLab = true}), Notation::Lab);
-}
-
-TEST(ChooseNotation, LastCheckedInMenuOrderWins) {
-    EXPECT_EQ(ChooseNotation({.hexColor = true, .webSafe = true}), Notation::WebSafe);
-    EXPECT_EQ(ChooseNotation({.hexColor = true, .toCmyk = true, .rgbToHsb = true}), Notation::Hsb);
-    EXPECT_EQ(ChooseNotation({.webSafe = true, .hexBgr = true}), Notation::Bgr);
-    EXPECT_EQ(ChooseNotation({.hexColor = true, .rgbToXyz = true}), Notation::Xyz);
-    EXPECT_EQ(ChooseNotation({true, true, true, true, true, true, true}), Notation::Lab);
-    EXPECT_EQ(ChooseNotation({true, true, true, true, true, true, false}), Notation::Xyz);
-}
-
 }  // namespace
 }  // namespace pixo
