@@ -1,8 +1,10 @@
 #include "app/label_painter.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
+#include "lens/label_layout.h"
 #include "platform/win32/text_convert.h"
 
 namespace pixo {
@@ -58,16 +60,52 @@ HFONT LabelPainter::FontFor(const LabelFont& font) {
     return fonts_.back().handle.Get();
 }
 
+// The Pantone or nearest colour name widens around the lens centre to its text, and a name too long for the
+// aperture at its row (the longest Pantone names with their distance) takes a smaller character height, down
+// to kSmallestHeight, so that it stays inside the lens. Its shade twin takes the same place and height.
+void LabelPainter::FitName(HDC dc, Label& name, Label& shade) {
+    constexpr int kSmallestHeight = 8;
+    constexpr int kCentre = 100;
+    if (!name.visible || !name.widensToText)
+        return;
+    const std::wstring text = name.utf8 ? Utf8ToWide(name.text.View()) : Cp1252ToWide(name.text.View());
+    if (name.minWidth == 0)
+        name.minWidth = name.width;
+    const int top = std::min(name.top, shade.top);
+    const int bottom = std::max(name.top, shade.top) + name.height;
+    const int room = ApertureWidthOver(top, bottom);
+    LabelFont font = name.font;
+    int width = 0;
+    for (;; --font.pixelHeight) {
+        SelectObject(dc, FontFor(font));
+        RECT measured{0, 0, 0, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
+                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        width = static_cast<int>(measured.right);
+        if (width <= room || font.pixelHeight <= kSmallestHeight)
+            break;
+    }
+    for (Label* label : {&name, &shade}) {
+        label->fittedHeight = font.pixelHeight;
+        label->width = std::max(name.minWidth, width);
+        label->left = kCentre - label->width / 2;
+    }
+}
+
 void LabelPainter::Paint(HDC dc, Labels& labels) {
     const int savedDc = SaveDC(dc);
+    FitName(dc, labels[LabelId::PMSLabel1], labels[LabelId::PMSLabel1Shade]);
     for (std::size_t i = 0; i < kLabelCount; ++i) {
         Label& label = labels[static_cast<LabelId>(i)];
         if (!label.visible)
             continue;
         // Readouts are Windows-1252 bytes; converting them by a fixed table shows byte 248 as "ø" whatever
         // the system's code page.
-        const std::wstring text = Cp1252ToWide(label.text.View());
-        SelectObject(dc, FontFor(label.font));
+        const std::wstring text = label.utf8 ? Utf8ToWide(label.text.View()) : Cp1252ToWide(label.text.View());
+        LabelFont font = label.font;
+        if (label.fittedHeight > 0)
+            font.pixelHeight = label.fittedHeight;
+        SelectObject(dc, FontFor(font));
         RECT box{label.left, label.top, label.left + label.width, label.top + label.height};
         if (!label.fixedSize) {
             RECT measured{0, 0, 0, 0};

@@ -21,6 +21,7 @@ class LabelPainter {
 
   private:
     HFONT FontFor(const LabelFont& font);
+    void FitName(HDC dc, Label& name, Label& shade);
 
     struct CachedFont {
         LabelFont font;

@@ -65,7 +65,15 @@ Utf8Text NearestChartLabel(Chart chart, Color c, std::string_view decimalSeparat
     Utf8Text label;
     if (!match.exact)
         AppendUtf8(label.bytes, kAlmostEqual);
-    label.bytes += ChartRowText(chart, match.row).View();
+    const Text row = ChartRowText(chart, match.row);
+    std::string_view name = row.View();
+    if (!match.exact) {
+        // A Pantone name's trailing blank ("123 ") tells it from another in the table; before the distance it
+        // would only show as a double space.
+        while (!name.empty() && name.back() == ' ')
+            name.remove_suffix(1);
+    }
+    label.bytes += name;
     if (!match.exact) {
         label.bytes += ' ';
         AppendUtf8(label.bytes, kDelta);

@@ -37,6 +37,7 @@ constexpr KeyBinding kKeys[] = {
     Ctrl('L', M::RGBtoLAB1),
     Ctrl('Z', M::RGBtoXYZ1),
     Ctrl('C', M::CopyValuetoClipboard1),
+    Menu(vk::Letter('C'), kCtrl | kShift, M::CopyColourName),
     Menu('1', kNoModifier, M::magnify_1x),
     Menu('2', kNoModifier, M::magnify_2x),
     Menu('3', kNoModifier, M::magnify_3x),
@@ -73,6 +74,7 @@ constexpr KeyBinding kKeys[] = {
     Lens(vk::kSubtract, C::ZoomOut),
     Lens(vk::kOemMinus, C::ZoomOut),
     Lens(vk::kOem5, C::KeyCodes),
+    Lens('N', C::NextNearestName, Exactly(kCtrl)),
 };
 
 }  // namespace

@@ -28,7 +28,8 @@ enum class KeyCommand {
     ZoomOut,
     RulerUp,  // the ruler's unit, in ruler mode
     RulerDown,
-    KeyCodes,  // show the code of each key pressed
+    KeyCodes,         // show the code of each key pressed
+    NextNearestName,  // the next chart the nearest colour name comes from (Ctrl+N)
 };
 
 // Which modifier states a binding takes: exactly `modifiers`, or any at all.

@@ -54,6 +54,13 @@ enum class MenuId : int {
     RGBtoLAB1,
     RGBtoXYZ1,
     CopyValuetoClipboard1,
+    // Items the first version did not have.
+    NearestColourName,
+    NearestOff,
+    NearestPantone,
+    NearestRalClassic,
+    NearestRalDesign,
+    CopyColourName,
     Count
 };
 

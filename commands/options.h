@@ -1,5 +1,6 @@
 #pragma once
 
+#include "color/nearest_chart_color.h"
 #include "color/notations.h"
 
 namespace pixo {
@@ -7,6 +8,22 @@ namespace pixo {
 // What frames the view: the lens picture, the ruler, the caliper, or a plain square (glass only). The first
 // value is the one left when the checked item of the menu's radio group is clicked again.
 enum class LensMode { GlassOnly, Border, Ruler, Caliper };
+
+// Which chart the Pantone label names the nearest colour of; Off leaves the label to exact Pantone matches.
+// The order is the one Ctrl+N steps through and the number the settings store.
+enum class NearestName { Off, Pantone, RalClassic, RalDesign };
+
+constexpr NearestName NextNearestName(NearestName name) {
+    return name == NearestName::RalDesign ? NearestName::Off
+                                          : static_cast<NearestName>(static_cast<int>(name) + 1);
+}
+
+// The chart of a nearest-name choice other than Off.
+constexpr Chart ChartOf(NearestName name) {
+    return name == NearestName::RalClassic ? Chart::RalClassic
+           : name == NearestName::RalDesign ? Chart::RalDesign
+                                            : Chart::Pantone;
+}
 
 // Which lens frame picture the border mode combines; Default is the one used when no colour is chosen.
 enum class LensPicture { Default, Red, Green, Blue, Ivory, Count };
@@ -17,6 +34,7 @@ struct Options {
     LensMode mode = LensMode::Border;
     LensPicture picture = LensPicture::Default;
     Notation notation = Notation::Rgb;
+    NearestName nearest = NearestName::Off;
     bool colorPicker = true;         // swatch and colour readout
     bool showPms = true;             // the Pantone name of an exact match
     bool showBlack = false;          // percent black of a grey

@@ -23,4 +23,17 @@ void TFormFilter::CopyValuetoClipboard1Click() {
         ReportError("The colour value was not copied to the clipboard.", *failure);
 }
 
+void TFormFilter::CopyColourNameClick() {
+    const std::optional<std::string_view> name = ColourReadout::NameText(labels_);
+    if (!name)
+        return;
+    if (const Failure failure = services_.clipboard.SetUnicodeText(*name))
+        ReportError("The colour name was not copied to the clipboard.", *failure);
+}
+
+void TFormFilter::NextNearestName() {
+    options_.nearest = pixo::NextNearestName(options_.nearest);
+    ShowPMSClick();
+}
+
 }  // namespace pixo

@@ -29,6 +29,11 @@ class ColourReadout {
     static void ApplyVisibility(const Options& options, Labels& labels);
     // What Ctrl+C copies: the value as last shown; nothing before a readout of a real capture was shown.
     std::optional<std::string_view> CopyText(const Labels& labels) const;
+    // What Ctrl+Shift+C copies, in UTF-8: the Pantone or nearest colour name as shown; nothing when the label
+    // is hidden or empty.
+    static std::optional<std::string_view> NameText(const Labels& labels);
+    // Builds the charts' indexes, so that no draw does.
+    static void PrepareCharts();
 
   private:
     Color picked_ = kBlack;

@@ -57,6 +57,8 @@ void TFormFilter::RunKeyCommand(const KeyBinding& binding, Modifiers shift) {
         case KeyCommand::KeyCodes:
             keys_.keyCodes = !keys_.keyCodes;
             return;
+        case KeyCommand::NextNearestName:
+            return NextNearestName();
         default:
             return RunSelectionCommand(binding.command);
     }

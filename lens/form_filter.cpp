@@ -11,6 +11,7 @@ TFormFilter::TFormFilter(const Services& services)
 void TFormFilter::FormCreate() {
     services_.window.SetBounds(200, 200, kLensSize, kLensSize);
     renderer_.Create();
+    ColourReadout::PrepareCharts();
     number_ = {services_.locale.DecimalSeparator(), services_.locale.ThousandsSeparator()};
     const std::string program = services_.shell.ProgramPath();
     const bool developer = services_.files.FileExists(ProgramFolder(program) + ProgramPlaces::kDeveloperMarker);

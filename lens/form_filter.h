@@ -111,6 +111,10 @@ class TFormFilter {
     void ShowColValClick();
     void ShowPMSClick();
     void CopyValuetoClipboard1Click();
+    // Ctrl+Shift+C: the Pantone or nearest colour name as shown, as Unicode text.
+    void CopyColourNameClick();
+    // Ctrl+N: names the nearest colour of the next chart (Off, Pantone PMS, RAL Classic, RAL Design).
+    void NextNearestName();
 
     // ---- Capture output
     // Saves what the selection says: the whole capture, a crop, or the stored Qframe.

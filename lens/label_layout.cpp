@@ -1,6 +1,20 @@
 #include "lens/label_layout.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 namespace pixo {
+
+int ApertureWidthOver(int top, int bottom) {
+    constexpr int kCentre = 100;
+    constexpr int kRadius = 85;
+    const int farthest = std::max(std::abs(top - kCentre), std::abs(bottom - 1 - kCentre));
+    if (farthest >= kRadius || bottom <= top)
+        return 0;
+    // Whole pixels of the chord at that row, both halves alike.
+    return 2 * static_cast<int>(std::sqrt(static_cast<double>(kRadius * kRadius - farthest * farthest)));
+}
 
 void PlaceLabels(Labels& labels, const Options& options, int windowTop, const Magnification& step) {
     labels[LabelId::ZoomLabel].text = step.zoomText;

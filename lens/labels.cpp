@@ -59,6 +59,9 @@ void Labels::PlaceReadouts() {
     set(LabelId::FactorLabel2, AutoSized("FactorLabel2", 7, 172, HexColor(0xFF0000), TextAlign::Left, "0"));
     set(LabelId::PMSLabel1Shade, Fixed("PMSLabel1Shade", 32, 48, 137, 13, HexColor(0x808080), "PMSLabel", true));
     set(LabelId::PMSLabel1, Fixed("PMSLabel1", 32, 47, 137, 13, HexColor(0x00FF00), "PMSLabel", true));
+    // A nearest colour's name with its distance is longer than a Pantone name.
+    (*this)[LabelId::PMSLabel1].widensToText = true;
+    (*this)[LabelId::PMSLabel1Shade].widensToText = true;
     set(LabelId::ColorShadeLabel, Fixed("ColorShadeLabel", 25, 68, 150, 18, kWhite, "ColorLabel", true));
     set(LabelId::ColorLabel, Fixed("ColorLabel", 24, 67, 150, 18, HexColor(0xC6003D), "ColorLabel", true));
     set(LabelId::GrayPercentShade, Fixed("GrayPercentShade", 57, 31, 86, 16, kWhite, "88% black", true));

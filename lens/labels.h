@@ -74,7 +74,12 @@ struct Label {
     LabelFont font;
     Color color = kBlack;
     TextAlign align = TextAlign::Left;
-    Text text;  // Windows-1252
+    Text text;           // Windows-1252, or UTF-8 when `utf8`
+    bool utf8 = false;   // the nearest colour's name needs characters Windows-1252 has no codes for
+    // A fixed label that widens to a longer text around the same centre, so that the text stays centred.
+    bool widensToText = false;
+    int minWidth = 0;     // the box it was made with, for a label that widens (kept by the shell)
+    int fittedHeight = 0;  // the character height the shell chose to fit a long text into the aperture
     bool visible = true;
     bool transparent = true;
     Color background = kWhite;  // shown when not transparent

@@ -33,6 +33,8 @@ std::int32_t TFormFilter::StoredIntegerValue(StoredInteger which) {
             return qframe.width;
         case StoredInteger::Frame2Y:
             return qframe.height;
+        case StoredInteger::NearestName:
+            return static_cast<std::int32_t>(options_.nearest);
         case StoredInteger::None:
             break;
     }
@@ -73,6 +75,9 @@ void TFormFilter::SetStoredInteger(StoredInteger which, std::int32_t value) {
         case StoredInteger::Frame2Y:
             qframe.height = value;
             break;
+        case StoredInteger::NearestName:
+            options_.nearest = static_cast<NearestName>(value);  // 0..3, as the row's bounds keep it
+            return;
         case StoredInteger::None:
             return;
     }

@@ -21,6 +21,9 @@ class IClipboard {
     virtual ~IClipboard() = default;
     // Empties the clipboard and puts the Windows-1252 text on it (as ANSI and as Unicode text).
     virtual Failure SetText(std::string_view cp1252) = 0;
+    // Empties the clipboard and puts the UTF-8 text on it as Unicode text (programs asking for ANSI text get
+    // the system's conversion).
+    virtual Failure SetUnicodeText(std::string_view utf8) = 0;
     // Empties the clipboard and puts the bitmap on it.
     virtual Failure SetBitmap(const Bitmap& bitmap) = 0;
     // The clipboard's Unicode text as UTF-8, if it holds text.

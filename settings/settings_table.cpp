@@ -68,6 +68,8 @@ const std::array<SettingRow, kSettingCount> kSettingRows = {
     Integer("Frame1Y", I::Frame1Y, 0),
     Integer("Frame2X", I::Frame2X, 0),
     Integer("Frame2Y", I::Frame2Y, 0),
+    // Added later.
+    {.name = "NearestName", .integer = I::NearestName, .defaultValue = 0, .validLow = 0, .validHigh = 3},
 };
 
 const std::array<const SettingRow*, kSettingCount>& WritingOrder() {
@@ -76,9 +78,11 @@ const std::array<const SettingRow*, kSettingCount>& WritingOrder() {
         std::size_t next = 0;
         for (std::size_t i = 0; i < kFirstSize; ++i)
             rows[next++] = &kSettingRows[i];
-        for (std::size_t i = kFirstFrame; i < kSettingCount; ++i)
+        for (std::size_t i = kFirstFrame; i < kFirstVersionSettingCount; ++i)
             rows[next++] = &kSettingRows[i];
         for (std::size_t i = kFirstSize; i < kFirstFrame; ++i)
+            rows[next++] = &kSettingRows[i];
+        for (std::size_t i = kFirstVersionSettingCount; i < kSettingCount; ++i)
             rows[next++] = &kSettingRows[i];
         return rows;
     }();

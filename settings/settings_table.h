@@ -24,6 +24,7 @@ enum class StoredInteger {
     Frame1Y,
     Frame2X,
     Frame2Y,
+    NearestName,  // the nearest-name choice, 0..3 (Off, Pantone, RAL Classic, RAL Design)
 };
 
 // One REG_DWORD value of the settings key. An option is stored as 1 (checked) or 0 and read as checked for
@@ -51,7 +52,10 @@ struct SettingRow {
     }
 };
 
-inline constexpr std::size_t kSettingCount = 41;
+// The values of the first version, and all of them: later values come after those, in reading and in writing
+// order, so that settings stored by an older version stay valid and an older version reads newer ones.
+inline constexpr std::size_t kFirstVersionSettingCount = 41;
+inline constexpr std::size_t kSettingCount = 42;
 
 // Every stored value, in reading order. Later rows win within a radio group: "RULER" and "CALIPER" come
 // after "ShowPicture", "LAB" after "XYZ" after "HSB" after "CMYK".

@@ -103,6 +103,14 @@ Failure Win32Clipboard::SetText(std::string_view cp1252) {
     return Put(CF_LOCALE, &locale, sizeof(locale));
 }
 
+Failure Win32Clipboard::SetUnicodeText(std::string_view utf8) {
+    const OpenedClipboard clipboard(OwnerOf(owner_));
+    if (Failure failure = OpenAndEmpty(clipboard))
+        return failure;
+    const std::wstring wide = Utf8ToWide(utf8);
+    return Put(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+}
+
 Failure Win32Clipboard::SetBitmap(const Bitmap& bitmap) {
     if (bitmap.Empty())
         return PlatformError{0, "There is no picture to put on the clipboard"};

@@ -15,6 +15,7 @@ class Win32Clipboard final : public IClipboard {
     // CF_LOCALE whose ANSI code page is 1252, so that programs asking for other text formats get the
     // same characters.
     Failure SetText(std::string_view cp1252) override;
+    Failure SetUnicodeText(std::string_view utf8) override;
     // Puts the bitmap as a bottom-up 32-bit CF_DIB and as CF_DIBV5 (bit fields with an opaque alpha, sRGB);
     // the system offers it as CF_BITMAP as well.
     Failure SetBitmap(const Bitmap& bitmap) override;

@@ -108,7 +108,7 @@ TEST(NearestChartLabel, TextsInBothDecimalSeparators) {
         {Chart::Pantone, 0xE5DBCC, "PMS: Warm Gray 1", "PMS: Warm Gray 1"},
         {Chart::Pantone, 0xD01030, "\u2248PMS: 186 \u0394E 2.6", "\u2248PMS: 186 \u0394E 2,6"},
         {Chart::Pantone, 0xFF0000, "\u2248PMS: Warm Red \u0394E 4.0", "\u2248PMS: Warm Red \u0394E 4,0"},
-        {Chart::Pantone, 0xFFC61F, "\u2248PMS: 123  \u0394E 0.0", "\u2248PMS: 123  \u0394E 0,0"},
+        {Chart::Pantone, 0xFFC61F, "\u2248PMS: 123 \u0394E 0.0", "\u2248PMS: 123 \u0394E 0,0"},
         {Chart::RalClassic, 0xBB1E10, "RAL 3020", "RAL 3020"},
         {Chart::RalClassic, 0xC02010, "\u2248RAL 3020 \u0394E 1.1", "\u2248RAL 3020 \u0394E 1,1"},
         {Chart::RalClassic, 0x00FF00, "\u2248RAL 6038 \u0394E 17.8", "\u2248RAL 6038 \u0394E 17,8"},

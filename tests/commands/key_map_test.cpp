@@ -34,7 +34,9 @@ TEST(KeyMap, KeysInEachModifierState) {
     } kRows[] = {
         {'C', kCtrl, KeyCommand::MenuItem, MenuId::CopyValuetoClipboard1},
         {'C', kShift, KeyCommand::CornerC, MenuId::None},
-        {'C', kCtrl | kShift, KeyCommand::CornerC, MenuId::None},
+        {'C', kCtrl | kShift, KeyCommand::MenuItem, MenuId::CopyColourName},
+        {'C', kAlt, KeyCommand::CornerC, MenuId::None},
+        {'N', kCtrl, KeyCommand::NextNearestName, MenuId::None},
         {vk::kInsert, kNoModifier, KeyCommand::MenuItem, MenuId::save1},
         {vk::kInsert, kCtrl, KeyCommand::SaveQframe, MenuId::None},
         {'1', kNoModifier, KeyCommand::MenuItem, MenuId::magnify_1x},

@@ -23,7 +23,7 @@ TEST(MenuTable, EveryItemOnceAndTheDefaultsAsAFirstRunShowsThem) {
     const PopupMenu menu(options, 0);
     const std::set<MenuId> checkedByDefault{MenuId::ShowColVal,   MenuId::magnify_1x, MenuId::Crosshair1,
                                             MenuId::LensBorder1,  MenuId::ShowPMS,    MenuId::SoundonSave1,
-                                            MenuId::DoubleBuffer1};
+                                            MenuId::DoubleBuffer1, MenuId::NearestOff};
     for (MenuId id : seen)
         EXPECT_EQ(menu.Checked(id), checkedByDefault.count(id) == 1) << menu.Def(id).caption;
 }

@@ -146,5 +146,27 @@ TEST_F(ColourReadout, PantoneNameAndPercentBlackShowOverTheirColours) {
     EXPECT_EQ(CheckLabelEmpty(warm, kGreyPercentLabel), "") << "percent black shows over a colour that is not grey";
 }
 
+// A chart chosen from the menu names the nearest colour of that chart over the lens's centre; Ctrl+Shift+C
+// copies the name as the label shows it, as Unicode text. #E5DBCC is Pantone Warm Gray 1 itself; RAL Classic
+// has no such colour, and names its nearest with the distance.
+TEST_F(ColourReadout, CtrlShiftCCopiesTheNearestColourName) {
+    ASSERT_TRUE(PutCentreOn(OnPatch(0xE5DBCC)));
+    const auto copyName = [&](const char* what) -> std::wstring {
+        SCOPED_TRACE(what);
+        const DWORD before = ClipboardSequence();
+        PressOnLens('C', {VK_CONTROL, VK_SHIFT});
+        const std::optional<ClipboardText> copied = ReadClipboardChangedSince(before);
+        EXPECT_TRUE(copied.has_value()) << "Ctrl+Shift+C put nothing on the clipboard";
+        return copied ? copied->unicode.value_or(L"(no Unicode text)") : L"";
+    };
+    ChooseFromLensMenu(MenuId::NearestPantone);
+    EXPECT_EQ(copyName("Pantone"), L"PMS: Warm Gray 1");
+    PressOnLens('N', {VK_CONTROL});  // the next chart: RAL Classic
+    const std::wstring ral = copyName("RAL Classic");
+    EXPECT_EQ(ral.rfind(L"\u2248RAL ", 0), 0u) << "an approximate RAL Classic name";
+    EXPECT_NE(ral.find(L" \u0394E "), std::wstring::npos) << "with its distance";
+    SaveLensShot("nearest-ral-classic", 10);
+}
+
 }  // namespace
 }  // namespace pixo::e2e

@@ -39,6 +39,17 @@ Failure FakeClipboard::SetText(std::string_view cp1252) {
     if (busy)
         return PlatformError{0, kCannotOpenClipboard};
     text = std::string(cp1252);
+    unicode.reset();
+    bitmap.reset();
+    ++setTextCount;
+    return std::nullopt;
+}
+
+Failure FakeClipboard::SetUnicodeText(std::string_view utf8) {
+    if (busy)
+        return PlatformError{0, kCannotOpenClipboard};
+    unicode = std::string(utf8);
+    text.reset();
     bitmap.reset();
     ++setTextCount;
     return std::nullopt;
@@ -49,14 +60,15 @@ Failure FakeClipboard::SetBitmap(const Bitmap& value) {
         return PlatformError{0, kCannotOpenClipboard};
     bitmap = value;
     text.reset();
+    unicode.reset();
     ++setBitmapCount;
     return std::nullopt;
 }
 
 std::optional<std::string> FakeClipboard::GetText() {
-    if (busy || !text)
+    if (busy || (!text && !unicode))
         return std::nullopt;
-    return Cp1252ToUtf8(*text);
+    return text ? Cp1252ToUtf8(*text) : *unicode;
 }
 
 }  // namespace pixo

@@ -12,11 +12,13 @@ namespace pixo {
 class FakeClipboard final : public IClipboard {
   public:
     Failure SetText(std::string_view cp1252) override;
+    Failure SetUnicodeText(std::string_view utf8) override;
     Failure SetBitmap(const Bitmap& bitmap) override;
     // The text as UTF-8, converted from Windows-1252 the way the real clipboard offers it as Unicode.
     std::optional<std::string> GetText() override;
 
-    std::optional<std::string> text;  // the Windows-1252 bytes as they were put
+    std::optional<std::string> text;     // the Windows-1252 bytes as they were put
+    std::optional<std::string> unicode;  // the UTF-8 of Unicode text as it was put
     std::optional<Bitmap> bitmap;
     bool busy = false;
     int setTextCount = 0;  // successful puts only

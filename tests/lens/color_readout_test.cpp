@@ -1,3 +1,4 @@
+#include "color/chart_label.h"
 #include "lens/lens_fixture.h"
 
 namespace pixo {
@@ -112,6 +113,41 @@ TEST_F(ReadoutLabels, NothingToCopyBeforeTheFirstReadout) {
     Press('C', kCtrl);
     EXPECT_FALSE(platform.clipboard.text.has_value());
     EXPECT_TRUE(platform.dialogs.errors.empty());
+}
+
+// A chart chosen names the nearest colour of that chart whatever "Show PMS" says, exactly or with its
+// CIEDE2000 distance; Ctrl+N steps through the charts, Ctrl+Shift+C copies the name as shown, and the choice
+// is stored after the first version's values.
+TEST_F(ReadoutLabels, TheNearestColourNameOfTheChosenChart) {
+    SetOption(MenuId::ShowPMS, false);
+    StartOver(HexColor(0xE5DBCC));
+    EXPECT_FALSE(LabelOf(LabelId::PMSLabel1).visible);
+    // The charts' own tests prove the names and distances; here the label shows what they give.
+    const std::string ralClassic(NearestChartLabel(Chart::RalClassic, HexColor(0xE5DBCC), ".").View());
+    const std::string ralDesign(NearestChartLabel(Chart::RalDesign, HexColor(0xE5DBCC), ".").View());
+    ASSERT_EQ(ralClassic.rfind("\u2248RAL ", 0), 0u);
+    const struct {
+        std::string name;
+        MenuId item;
+    } kSteps[] = {{"PMS: Warm Gray 1", MenuId::NearestPantone},
+                  {ralClassic, MenuId::NearestRalClassic},
+                  {ralDesign, MenuId::NearestRalDesign}};
+    for (const auto& step : kSteps) {
+        Press('N', kCtrl);
+        EXPECT_TRUE(Checked(step.item)) << step.name;
+        EXPECT_TRUE(LabelOf(LabelId::PMSLabel1).visible);
+        EXPECT_EQ(Text(LabelId::PMSLabel1Shade), step.name);
+        Press('C', kCtrl | kShift);
+        EXPECT_EQ(platform.clipboard.unicode, step.name);
+    }
+    Click(MenuId::Close1);
+    EXPECT_EQ(platform.registry.Get(RegistryRoot::CurrentUser, "Software\\Kestrow Software\\Pixoscope", "NearestName"), 3);
+    Press('N', kCtrl);
+    EXPECT_TRUE(Checked(MenuId::NearestOff));
+    EXPECT_FALSE(LabelOf(LabelId::PMSLabel1).visible);
+    platform.clipboard.unicode.reset();
+    Press('C', kCtrl | kShift);
+    EXPECT_FALSE(platform.clipboard.unicode.has_value()) << "nothing when the label is hidden";
 }
 
 }  // namespace

@@ -106,6 +106,14 @@ TEST(LabelLayout, TheReadoutMovesBelowTheCentreNearTheScreensTop) {
     EXPECT_EQ(labels[LabelId::PMSLabel1Shade].top, 49);
 }
 
+TEST(LabelLayout, TheAperturesWidthAtARow) {
+    EXPECT_EQ(ApertureWidthOver(50, 63), 136) << "the Pantone label's rows: narrowest at its top";
+    EXPECT_EQ(ApertureWidthOver(132, 146), 144);
+    EXPECT_EQ(ApertureWidthOver(99, 101), 168);
+    EXPECT_EQ(ApertureWidthOver(10, 20), 0);
+    EXPECT_EQ(ApertureWidthOver(60, 60), 0);
+}
+
 TEST(ColourReadout, TextsFollowTheOptionsAndNothingIsCopiedBeforeARealReadout) {
     Labels labels;
     ColourReadout readout;

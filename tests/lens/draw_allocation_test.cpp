@@ -46,7 +46,7 @@ class DrawAllocation : public LensFixture {
 
 TEST_F(DrawAllocation, NoDrawAllocatesInAnyModeOrNotation) {
     Start();
-    for (MenuId option : {MenuId::Showblack1, MenuId::ShowMagn1, MenuId::Test1})
+    for (MenuId option : {MenuId::Showblack1, MenuId::ShowMagn1, MenuId::Test1, MenuId::NearestRalDesign})
         SetOption(option, true);
     const MenuId notations[] = {MenuId::None,      MenuId::HEXColor1, MenuId::HEXgrb1,  MenuId::ToCMYK1,
                                 MenuId::RGBtoHSB1, MenuId::RGBtoXYZ1, MenuId::RGBtoLAB1};

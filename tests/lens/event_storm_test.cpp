@@ -57,11 +57,11 @@ bool CompleteBmp(const std::vector<std::uint8_t>& b) {
 constexpr std::array<std::int32_t, 8> kExtremes = {0, -1, 1, INT_MAX, INT_MIN, 2, 100, -100};
 
 // The keys the lens acts on, drawn more often than the rest of the 256 codes.
-constexpr std::array<std::uint16_t, 30> kLensKeys = {
+constexpr std::array<std::uint16_t, 31> kLensKeys = {
     vk::kEscape,   vk::kSpace,   vk::kLeft,    vk::kUp,  vk::kRight,    vk::kDown, vk::kInsert, vk::kNumpad2,
     vk::kNumpad4,  vk::kNumpad6, vk::kNumpad8, vk::kAdd, vk::kSubtract, vk::kF1,   vk::kF5,     vk::kOemPlus,
     vk::kOemMinus, vk::kOem5,    'A',          'C',      'I',           'M',       'P',         'Q',
-    'R',           'S',          '1',          '2',      '3',           '4'};
+    'R',           'S',          '1',          '2',      '3',           '4',       'N'};
 
 class Storm {
   public:

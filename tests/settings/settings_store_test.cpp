@@ -59,12 +59,14 @@ const std::vector<std::string> kReadingOrder = {
     "Frame1Y",
     "Frame2X",
     "Frame2Y",
+    "NearestName",  // added after the first version's values
 };
 
 std::vector<std::string> WritingOrderNames() {
     std::vector<std::string> names(kReadingOrder.begin(), kReadingOrder.begin() + 34);
-    names.insert(names.end(), kReadingOrder.begin() + 37, kReadingOrder.end());
+    names.insert(names.end(), kReadingOrder.begin() + 37, kReadingOrder.begin() + 41);
     names.insert(names.end(), kReadingOrder.begin() + 34, kReadingOrder.begin() + 37);
+    names.insert(names.end(), kReadingOrder.begin() + 41, kReadingOrder.end());
     return names;
 }
 
@@ -234,6 +236,9 @@ TEST(SettingsStore, DamagedIntegersReadWithinTheirBounds) {
         {"CALIPERFACTORV", StoredInteger::CaliperFactorV, 1, 1},
         {"Zoomstep", StoredInteger::Zoomstep, INT32_MAX, INT32_MAX},
         {"Frame2X", StoredInteger::Frame2X, -26, -26},
+        {"NearestName", StoredInteger::NearestName, 3, 3},
+        {"NearestName", StoredInteger::NearestName, 4, 0},
+        {"NearestName", StoredInteger::NearestName, -1, 0},
     };
     for (const auto& c : kCases) {
         FakeRegistry registry;
