@@ -5,6 +5,7 @@
 #include "app/menu_builder.h"
 #include "commands/keys.h"
 #include "platform/win32/dib_info.h"
+#include "platform/win32/win32_timer.h"
 #include "resources/resource_ids.h"
 
 namespace pixo {

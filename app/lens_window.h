@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "app/label_painter.h"
-#include "app/win32_window_host.h"
 #include "lens/form_filter.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/win32_window_host.h"
 
 namespace pixo {
 

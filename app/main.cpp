@@ -4,7 +4,6 @@
 
 #include "app/lens_pictures.h"
 #include "app/lens_window.h"
-#include "app/win32_window_host.h"
 #include "lens/form_filter.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
@@ -15,6 +14,8 @@
 #include "platform/win32/win32_screen_capture.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_sound.h"
+#include "platform/win32/win32_timer.h"
+#include "platform/win32/win32_window_host.h"
 
 namespace {
 

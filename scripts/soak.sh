@@ -14,7 +14,16 @@ first_seed="${2:-1000}"
 jobs="$(nproc)"
 
 cmake --preset native-asan >/dev/null
-cmake --build --preset native-asan -j "$jobs" --target pixo_unit_tests
+cmake --build --preset native-asan -j "$jobs"
+# The storm lives in one of the per-folder test binaries; whichever holds it runs it.
+storm=""
+for binary in build/native-asan/tests/*/pixo_*_tests; do
+    if "$binary" --gtest_list_tests --gtest_filter='EventStorm.*' | grep -q '^  '; then
+        storm="$binary"
+        break
+    fi
+done
+[ -n "$storm" ] || { echo "no test binary holds the EventStorm tests" >&2; exit 1; }
 
 # The events go in chunks of 100,000 (ten runs of 10,000 with consecutive seeds); the processes take turns
 # at the chunks, so a soak stopped early still says how far it got (build/soak-storm.log).
@@ -28,15 +37,15 @@ soak_worker() {
     for ((c = worker; c < chunks; c += jobs)); do
         seed=$((first_seed + c * 10))
         if ! PIXO_STORM_SEED=$seed PIXO_STORM_EVENTS=$chunk \
-            build/native-asan/tests/pixo_unit_tests --gtest_filter='EventStorm.*' >"build/soak-storm-$worker.out" 2>&1; then
+            "$storm" --gtest_filter='EventStorm.*' >"build/soak-storm-$worker.out" 2>&1; then
             cat "build/soak-storm-$worker.out"
             # A sanitizer ends the process before the test can say where it was: run the chunk again with
             # every event printed, and show the ones before the report.
             echo "seeds $seed..$((seed + 9)) failed; the chunk again, with the events before the report:"
             PIXO_STORM_TRACE=1 PIXO_STORM_SEED=$seed PIXO_STORM_EVENTS=$chunk \
-                build/native-asan/tests/pixo_unit_tests --gtest_filter='EventStorm.*' 2>&1 | tail -n 30
+                "$storm" --gtest_filter='EventStorm.*' 2>&1 | tail -n 30
             echo "replay: PIXO_STORM_TRACE=1 PIXO_STORM_SEED=$seed PIXO_STORM_EVENTS=$chunk" \
-                "build/native-asan/tests/pixo_unit_tests --gtest_filter='EventStorm.*'"
+                "$storm --gtest_filter='EventStorm.*'"
             return 1
         fi
         echo "seeds $seed..$((seed + 9)): $(grep -o '[0-9]* events.*' "build/soak-storm-$worker.out")" >>"$log"

@@ -6,31 +6,35 @@ namespace {
 constexpr wchar_t kOwnerClass[] = L"PixoReferenceMenuOwner";
 constexpr std::size_t kTextLimit = 256;
 
-std::vector<ExpectedItem> ItemsUnder(const PopupMenu& model, MenuId parent) {
-    std::vector<ExpectedItem> items;
-    for (const MenuItemDef& def : MenuTable()) {
-        if (def.parent != parent || !def.visible)
-            continue;
-        ExpectedItem item;
-        if (def.kind == MenuKind::Separator) {
-            item.separator = true;
-            items.push_back(item);
-            continue;
-        }
-        item.text = std::wstring(def.caption, def.caption + std::char_traits<char>::length(def.caption));
-        if (const std::optional<Shortcut> shortcut = ShortcutOf(def.id))
-            item.text += L"\t" + ShortcutCaption(*shortcut);
-        item.submenu = def.kind == MenuKind::Submenu;
-        item.radio = def.kind == MenuKind::Radio || def.kind == MenuKind::RadioManual;
-        if (item.submenu) {
-            item.items = ItemsUnder(model, def.id);
-        } else {
-            item.checked = model.Checked(def.id);
-            item.grayed = !model.Enabled(def.id);
-        }
-        items.push_back(item);
-    }
-    return items;
+// The kinds of item as the user tells them apart: a command, a check mark, a radio bullet, a submenu.
+constexpr bool kOn = true;
+constexpr bool kOff = false;
+
+ExpectedItem Item(const wchar_t* text) {
+    ExpectedItem item;
+    item.text = text;
+    return item;
+}
+ExpectedItem Check(const wchar_t* text, bool checked) {
+    ExpectedItem item = Item(text);
+    item.checked = checked;
+    return item;
+}
+ExpectedItem Radio(const wchar_t* text, bool checked) {
+    ExpectedItem item = Check(text, checked);
+    item.radio = true;
+    return item;
+}
+ExpectedItem Separator() {
+    ExpectedItem item;
+    item.separator = true;
+    return item;
+}
+ExpectedItem Submenu(const wchar_t* text, std::vector<ExpectedItem> items) {
+    ExpectedItem item = Item(text);
+    item.submenu = true;
+    item.items = std::move(items);
+    return item;
 }
 
 HMENU Build(const std::vector<ExpectedItem>& items) {
@@ -64,27 +68,79 @@ std::string Narrow(const std::wstring& text) {
 
 }  // namespace
 
-std::wstring ShortcutCaption(const Shortcut& shortcut) {
-    std::wstring text;
-    if ((shortcut.modifiers & kCtrl) != 0)
-        text += L"Ctrl+";
-    if ((shortcut.modifiers & kShift) != 0)
-        text += L"Shift+";
-    if ((shortcut.modifiers & kAlt) != 0)
-        text += L"Alt+";
-    if (shortcut.key == VK_INSERT)
-        text += L"Ins";
-    else if (shortcut.key >= VK_F1 && shortcut.key <= VK_F12)
-        text += L"F" + std::to_wstring(shortcut.key - VK_F1 + 1);
-    else
-        text += static_cast<wchar_t>(shortcut.key);  // letters and digits are their own key codes
-    return text;
-}
-
 std::vector<ExpectedItem> ExpectedLensMenu() {
-    Options options;
-    const PopupMenu model(options, 0);  // the lens starts at 1:1
-    return ItemsUnder(model, MenuId::None);
+    return {
+        Submenu(L"More",
+                {
+                    Submenu(L"Color Charts",
+                            {
+                                Item(L"Open Pantone PMS Chart (web browser)"),
+                                Item(L"Open RAL Design Color chart (web browser)"),
+                                Item(L"Open RAL Classic Color chart (web browser)"),
+                            }),
+                    Separator(),
+                    Item(L"Save Full Screen Capture\tIns"),
+                    Item(L"Open Captured Images\tCtrl+D"),
+                    Separator(),
+                    Radio(L"Pixel Ruler (Border Capliper off)\tCtrl+R", kOff),
+                    Radio(L"Caliper (Border/Ruler off)\tCtrl+K", kOff),
+                    Radio(L"Lens Border (Ruler/Caliper off)\tCtrl+B", kOn),
+                    Separator(),
+                    Submenu(L"Settings...",
+                            {
+                                Check(L"Show Pantone PMS if detected", kOn),
+                                Check(L"Show % black if detected (grayscale)", kOff),
+                                Check(L"Show Magnification factor", kOff),
+                                Check(L"Show XY positions", kOff),
+                                Separator(),
+                                Check(L"Top Left Pixel in View (measure/zoom)", kOff),
+                                Check(L"Use mouse wheel to zoom", kOff),
+                                Separator(),
+                                Check(L"Sound on Save", kOn),
+                                Check(L"Save Captures to Clipboard (not to file)", kOff),
+                                Check(L"Recapture Before saving a full screen", kOff),
+                                Separator(),
+                                Radio(L"Use Red lens image", kOff),
+                                Radio(L"Use Green lens image", kOff),
+                                Radio(L"Use Blue lens image", kOff),
+                                Radio(L"Use Ivory lens image", kOff),
+                                Separator(),
+                                Check(L"Reduce flickering", kOn),
+                                Check(L"Use No Border Image (slow systems)", kOff),
+                                Check(L"Add Delay for Recapture (slow systems)", kOff),
+                            }),
+                    Item(L"Help and Information\tF1"),
+                    Item(L"How to (Internet requirerd)"),
+                    Item(L"Version"),
+                }),
+        Separator(),
+        Item(L"Recapture Screen\tF5"),
+        Check(L"Auto Screen Capture\tCtrl+A", kOff),
+        Separator(),
+        Check(L"Color Picker (RGB Default)\tCtrl+P", kOn),
+        Submenu(L"Contvert RGB to...",
+                {
+                    // "HEX (websafe)", Ctrl+W, is hidden: its shortcut works, the menu does not show it.
+                    Radio(L"HEX (html)\tCtrl+H", kOff),
+                    Radio(L"HEX (BGR - $prefix)", kOff),
+                    Radio(L"CMYK\tCtrl+Y", kOff),
+                    Radio(L"HSB (HSV)\tCtrl+S", kOff),
+                    Radio(L"LAB\tCtrl+L", kOff),
+                    Radio(L"XYZ\tCtrl+Z", kOff),
+                    Separator(),
+                    Item(L"Copy Value to Clipboard\tCtrl+C"),
+                }),
+        Separator(),
+        Radio(L"1:1 no magnification\t1", kOn),
+        Radio(L"2X magnification\t2", kOff),
+        Radio(L"3X magnification\t3", kOff),
+        Radio(L"4X magnification\t4", kOff),
+        Separator(),
+        Check(L"Exposure Check\tCtrl+E", kOff),
+        Check(L"Cross Hair\tCtrl+O", kOn),
+        Separator(),
+        Item(L"Close\tCtrl+X"),
+    };
 }
 
 std::string CompareMenu(HMENU menu, const std::vector<ExpectedItem>& expected, const std::wstring& path) {

@@ -8,10 +8,6 @@
 #include <thread>
 #include <vector>
 
-#include "commands/key_map.h"
-#include "commands/menu_ids.h"
-#include "commands/popup_menu.h"
-
 namespace pixo::e2e {
 
 // One item of the pop-up menu as the user must see it.
@@ -25,11 +21,9 @@ struct ExpectedItem {
     std::vector<ExpectedItem> items;  // of a submenu
 };
 
-// The shortcut as menus show it: "Ctrl+A", "Ins", "F5", "1".
-std::wstring ShortcutCaption(const Shortcut& shortcut);
-
-// The menu of a freshly started lens with no stored settings, from the menu table and its defaults; the
-// magnification items show the magnification in force, 1:1. Hidden items are not shown.
+// The menu of a freshly started lens with no stored settings, as the user sees it: the default check marks,
+// the magnification in force (1:1) checked, hidden items left out. Typed out here rather than read from the
+// program's menu table, so that a wrong table shows.
 std::vector<ExpectedItem> ExpectedLensMenu();
 
 // Compares a menu, read through the Win32 menu functions, with the expected items. Empty when they agree.

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "platform/timer.h"
 #include "platform/window_host.h"
 
 namespace pixo {
@@ -35,20 +34,6 @@ class Win32WindowHost final : public IWindowHost {
     void MoveTo(int left, int top);
 
     HWND window_ = nullptr;
-};
-
-// The one-shot message timer of the lens window (timer id 1).
-class Win32Timer final : public ITimer {
-  public:
-    static constexpr UINT_PTR kTimerId = 1;
-    explicit Win32Timer(const Win32WindowHost& host) : host_(host) {}
-    void Start(int milliseconds) override;
-    void Stop() override;
-    bool Running() override { return running_; }
-
-  private:
-    const Win32WindowHost& host_;
-    bool running_ = false;
 };
 
 }  // namespace pixo

@@ -1,4 +1,4 @@
-#include "app/win32_window_host.h"
+#include "platform/win32/win32_window_host.h"
 
 #include "platform/win32/handles.h"
 
@@ -112,16 +112,6 @@ void Win32WindowHost::Close() {
 void Win32WindowHost::SetExcludedFromCapture(bool excluded) {
     if (const SetWindowDisplayAffinityFn fn = DisplayAffinityFunction())
         fn(window_, excluded ? kWdaExcludeFromCapture : kWdaNone);
-}
-
-void Win32Timer::Start(int milliseconds) {
-    SetTimer(host_.Handle(), kTimerId, static_cast<UINT>(milliseconds), nullptr);
-    running_ = true;
-}
-
-void Win32Timer::Stop() {
-    KillTimer(host_.Handle(), kTimerId);
-    running_ = false;
 }
 
 }  // namespace pixo
