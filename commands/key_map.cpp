@@ -103,10 +103,10 @@ std::string ShortcutText(Shortcut shortcut) {
     if (shortcut.key == 0)
         return {};
     std::string text;
-    if (shortcut.modifiers & kShift)
-        text += "Shift+";
     if (shortcut.modifiers & kCtrl)
         text += "Ctrl+";
+    if (shortcut.modifiers & kShift)
+        text += "Shift+";
     if (shortcut.modifiers & kAlt)
         text += "Alt+";
     const std::uint16_t key = shortcut.key;

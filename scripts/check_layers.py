@@ -249,7 +249,7 @@ PLANTED = [
     ("commands/planted_spaced.cpp", '#  include   "measure/ruler.h"\n', "commands/planted_spaced.cpp:1: commands/"),
     ("raster/planted_windows.cpp", "#include <windows.h>\n", "raster/planted_windows.cpp:1: raster/"),
     ("tests/raster/planted_test.cpp", '#include "lens/form_filter.h"\n', "tests/raster/planted_test.cpp:1:"),
-    ("tests/capture/planted_test.cpp", '#include "fakes/fake_files.h"\n', "tests/capture/planted_test.cpp:1:"),
+    ("tests/color/planted_test.cpp", '#include "fakes/fake_files.h"\n', "tests/color/planted_test.cpp:1:"),
     ("tests/e2e/driver/planted.cpp", '#include "lens/form_filter.h"\n', "tests/e2e/driver/planted.cpp:1:"),
     ("bench/planted.cpp", '#include "platform/win32/handles.h"\n', "bench/planted.cpp:1: bench/"),
     ("fuzz/planted.cpp", '#include "../lens/form_filter.h"\n', "fuzz/planted.cpp:1: fuzz/"),

@@ -21,8 +21,8 @@ TEST(MenuTable, EveryItemOnceAndTheDefaultsAsAFirstRunShowsThem) {
 
     Options options;
     const PopupMenu menu(options, 0);
-    const std::set<MenuId> checkedByDefault{MenuId::ShowColVal,   MenuId::magnify_1x, MenuId::Crosshair1,
-                                            MenuId::LensBorder1,  MenuId::ShowPMS,    MenuId::SoundonSave1,
+    const std::set<MenuId> checkedByDefault{MenuId::ShowColVal,    MenuId::magnify_1x, MenuId::Crosshair1,
+                                            MenuId::LensBorder1,   MenuId::ShowPMS,    MenuId::SoundonSave1,
                                             MenuId::DoubleBuffer1, MenuId::NearestOff};
     for (MenuId id : seen)
         EXPECT_EQ(menu.Checked(id), checkedByDefault.count(id) == 1) << menu.Def(id).caption;
@@ -39,6 +39,7 @@ TEST(MenuTable, CaptionsAndShortcutTextsAsShown) {
     EXPECT_EQ(text(MenuId::Recapture_screen), "F5");
     EXPECT_EQ(text(MenuId::magnify_3x), "3");
     EXPECT_EQ(text(MenuId::HEXgrb1), "");
+    EXPECT_EQ(text(MenuId::CopyColourName), "Ctrl+Shift+C");
     EXPECT_FALSE(MenuDef(MenuId::WebSafe1).visible);
 }
 
