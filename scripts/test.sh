@@ -17,6 +17,7 @@ echo "== native release build and benchmarks"
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native -L bench
+ctest --preset native -R AgreesWithFullScan -j "$jobs"  # the nearest colour search against full scans
 
 echo "== Windows program, Win32-side tests and end-to-end scenarios under Wine"
 cmake --preset windows >/dev/null
