@@ -9,7 +9,7 @@
 
 #include "commands/magnification.h"
 #include "fakes/fake_platform.h"
-#include "fakes/plate_pictures.h"
+#include "lens/plate_pictures.h"
 #include "lens/form_filter.h"
 #include "raster/canvas.h"
 #include "raster/smooth_view.h"

@@ -458,7 +458,7 @@ class Storm {
 
 std::string ReplayCommand(std::uint64_t seed, long long events) {
     return "replay: PIXO_STORM_SEED=" + std::to_string(seed) + " PIXO_STORM_EVENTS=" + std::to_string(events) +
-           " build/native-asan/tests/pixo_unit_tests --gtest_filter=EventStorm.*";
+           " build/native-asan/tests/lens/pixo_lens_tests --gtest_filter=EventStorm.*";
 }
 
 TEST(EventStorm, EveryEventKeepsTheLensSound) {

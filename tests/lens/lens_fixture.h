@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_platform.h"
-#include "fakes/plate_pictures.h"
+#include "lens/plate_pictures.h"
 #include "lens/form_filter.h"
 
 namespace pixo {
