@@ -155,7 +155,7 @@ class TFormFilter {
     // `whatFailed` followed by the system's reason.
     void ShellOpen(const std::string& target, std::string_view whatFailed);
     // Plays a WAV resource of the program; false (after reporting the error) when it is missing.
-    bool PlayResourceSound(const std::string& name);
+    [[nodiscard]] bool PlayResourceSound(const std::string& name);
     // The program's one way to report a failure that ends a command: the error box, owned by the lens and in
     // front of it, saying what failed (with its file or object) and then the system's code and text.
     void ReportError(std::string_view whatFailed, const PlatformError& error);

@@ -7,7 +7,7 @@
 namespace pixo {
 
 // What came of asking to play a WAV resource of the program.
-struct SoundResult {
+struct [[nodiscard]] SoundResult {
     // Set when the program has no WAV resource of that name: the system's code and text, for the error box.
     Failure missing;
     // The sound system would not play it; the caller beeps instead. A resource that exists but cannot be

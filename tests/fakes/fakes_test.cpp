@@ -91,7 +91,7 @@ TEST(FakeClipboardTest, OffersTheTextAsUnicodeAndKeepsItWhileBusy) {
 TEST(FakePlatformTest, HandsOutItsOwnFakes) {
     FakePlatform platform;
     platform.services.window.SetLeft(5);
-    platform.services.sound.PlayWavResource("ShutterSound");
+    EXPECT_FALSE(platform.services.sound.PlayWavResource("ShutterSound").missing);
     EXPECT_EQ(platform.window.left, 5);
     EXPECT_EQ(platform.sound.played, std::vector<std::string>{"ShutterSound"});
 }

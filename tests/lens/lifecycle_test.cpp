@@ -198,7 +198,7 @@ TEST_F(Lifecycle, ResourceSoundFailures) {
               "The sound \"Missing\" could not be played.\r\n"
               "System Error.  Code: 1813.\r\nThe specified resource type cannot be found in the image file.");
     platform.sound.results["Missing"] = {.missing = PlatformError{}};
-    form.PlayResourceSound("Missing");
+    EXPECT_FALSE(form.PlayResourceSound("Missing"));
     EXPECT_EQ(platform.dialogs.errors[1], "The sound \"Missing\" could not be played.");
     platform.sound.results["Broken"] = {.missing = std::nullopt, .refused = true};
     EXPECT_TRUE(form.PlayResourceSound("Broken"));
