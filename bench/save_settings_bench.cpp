@@ -24,11 +24,11 @@ struct Screen {
     int height;
     const char* name;
 };
-// One monitor, and the virtual screen of two and of three 4K monitors side by side.
-constexpr Screen kScreens[] = {{1920, 1080, "1920x1080"},
-                               {3840, 2160, "3840x2160"},
-                               {7680, 2160, "7680x2160"},
-                               {11520, 2160, "11520x2160"}};
+constexpr Screen kScreens[] = {{1920, 1080, "1920x1080"}, {3840, 2160, "3840x2160"}};
+// The virtual screen of two and of three 4K monitors side by side, saved into a file only: a file of more
+// than 32 MiB in memory is a fresh mapping for each encoding, so that figure would be the system's first
+// touch of its pages, which the piecewise save never pays.
+constexpr Screen kVirtualScreens[] = {{7680, 2160, "7680x2160"}, {11520, 2160, "11520x2160"}};
 
 // The capture, and one save made before timing: the first save in a process also pays for the first touch
 // of fresh memory for the file's bytes (on the virtual machines the figures come from, about 40 us a page:
@@ -105,6 +105,10 @@ const bool kRegistered = [] {
         benchmark::RegisterBenchmark((std::string("SaveBmp/") + screen.name + "/memory").c_str(), SaveIntoMemory,
                                      screen)
             ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("SaveBmp/") + screen.name + "/file").c_str(), SaveIntoNewFile, screen)
+            ->Unit(benchmark::kMillisecond);
+    }
+    for (const Screen& screen : kVirtualScreens) {
         benchmark::RegisterBenchmark((std::string("SaveBmp/") + screen.name + "/file").c_str(), SaveIntoNewFile, screen)
             ->Unit(benchmark::kMillisecond);
     }

@@ -162,6 +162,12 @@ CONF
         previous="DUMMY$i"
         i=$((i + 1))
     done
+    # Until the server lists every monitor: Wine started right after the last change, without this query,
+    # saw the primary monitor alone.
+    for _ in $(seq 1 100); do
+        [ "$(xrandr --listmonitors | head -n 1)" = "Monitors: $#" ] && break
+        sleep 0.05
+    done
     PIXO_XRANDR="$(command -v xrandr)"
     export PIXO_XRANDR
     pixo_start_wm
