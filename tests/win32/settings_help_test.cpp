@@ -32,9 +32,12 @@ TEST(Win32Settings, EveryValueIsAStoredDwordAndReadsBackTheSame) {
     written.mode = LensMode::Caliper;
     written.showBlack = true;
     written.soundOnSave = false;
-    // Every integer within its bounds (a magnification 0..3), so that it reads back as written.
+    // Every integer within its bounds (a magnification 0..3, a nearest-name chart 0..3), so that it reads
+    // back as written.
     const auto integer = [](StoredInteger which) {
-        return which == StoredInteger::Factor ? 2 : 1000 - 37 * static_cast<std::int32_t>(which);
+        if (which == StoredInteger::Factor || which == StoredInteger::NearestName)
+            return 2;
+        return 1000 - 37 * static_cast<std::int32_t>(which);
     };
     ASSERT_FALSE(WriteStoredSettings(registry, key, written, integer));
 
