@@ -119,7 +119,7 @@ Color LoupeRenderer::Render(const LoupeScene& scene, const Bitmap& capture, Labe
 
 Color LoupeRenderer::DrawView(const LoupeScene& scene, const Bitmap& capture) {
     const Magnification& m = *scene.step;
-    // The one place where the screen's coordinates become the capture's.
+    // Screen coordinates become the capture's here and for the picked pixel below.
     const int sx = scene.left + m.zoomstep - scene.captureLeft;
     const int sy = scene.top + m.zoomstep - scene.captureTop;
     if (m.factor == 0) {
