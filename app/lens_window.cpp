@@ -146,6 +146,20 @@ LRESULT LensWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETTINGCHANGE:
             form_.SettingsChanged();
             break;
+        case WM_DISPLAYCHANGE:
+            form_.WmDisplayChange();
+            break;
+        case WM_GETDPISCALEDSIZE: {
+            // The lens keeps its physical pixels on a monitor of any scaling: the size it has is its size.
+            auto* size = reinterpret_cast<SIZE*>(lParam);
+            size->cx = kSize;
+            size->cy = kSize;
+            return TRUE;
+        }
+        case WM_DPICHANGED:
+            // Handled without taking the suggested rectangle, which is the lens scaled for the new monitor.
+            form_.WmDpiChanged();
+            return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:

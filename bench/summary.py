@@ -33,6 +33,9 @@ class Ratio:
 ZOOMS = ["1:1", "2x", "3x", "4x"]
 MODES = ["border_picture", "plain_frame", "ruler", "caliper", "glass_only"]
 SCREENS = ["1920x1080", "3840x2160"]
+# The virtual screen of two and three 4K monitors side by side.
+VIRTUAL_SCREENS = ["7680x2160", "11520x2160"]
+LAYOUTS = ["one_4k", "two_4k", "three_4k", "4k_and_1080p"]
 NOTATIONS = ["RGB", "HTML hex", "web-safe hex", "BGR hex", "CMYK", "HSB", "XYZ", "LAB"]
 
 ROWS = [
@@ -68,6 +71,11 @@ ROWS = [
     *[Figure(f"  dd, the same bytes, {screen}", f"dd/{screen}") for screen in SCREENS],
     Ratio("  1920x1080 file / dd", "SaveBmp/1920x1080/file", "dd/1920x1080"),
     Ratio("  3840x2160 file / dd", "SaveBmp/3840x2160/file", "dd/3840x2160", 1.3),
+    "Several monitors: the virtual screen",
+    *[Figure(f"  save of {screen} into a new file", f"SaveBmp/{screen}/file") for screen in VIRTUAL_SCREENS],
+    *[Figure(f"  blackening what no monitor shows, {layout}", f"BlackenUnshown/{layout}") for layout in LAYOUTS],
+    *[Figure(f"  draw {zoom} on a monitor left of the primary", f"DrawOnTheSecondMonitor/{i}", 20)
+      for i, zoom in enumerate(ZOOMS)],
     "Settings store, against the registry double",
     Figure("  ReadSettings", "ReadSettings"),
     Figure("  WriteSettings", "WriteSettings"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capture/desktop.h"
 #include "platform/error.h"
 #include "platform/screen_capture.h"
 #include "raster/bitmap.h"
@@ -7,9 +8,11 @@
 
 namespace pixo {
 
-// The frozen capture of the screen that the lens shows and saves. It knows whether it holds pixels at all
-// and whether they are fresh: a grab that fails keeps the earlier pixels, but they no longer show the screen
-// as it is, so a save that promises a fresh capture must not write them.
+// The frozen capture of the desktop that the lens shows and saves: the virtual screen, every monitor at its
+// place, black where no monitor shows anything. It knows whether it holds pixels at all and whether they are
+// fresh: a grab that fails keeps the earlier pixels, but they no longer show the screen as it is, so a save
+// that promises a fresh capture must not write them. Its pixel (0, 0) lies at the virtual screen's top-left
+// corner, negative where a monitor lies left of or above the primary one: `Area()` says where.
 class HeldCapture {
   public:
     enum class State {
@@ -28,13 +31,18 @@ class HeldCapture {
     State Freshness() const { return state_; }
     bool HasPixels() const { return state_ != State::Absent; }
     const Bitmap& Pixels() const { return pixels_; }
+    // Where the pixels lie on the screen, and the monitors they were grabbed from.
+    const ScreenRect& Area() const { return area_; }
+    const MonitorLayout& Monitors() const { return monitors_; }
     // Why the last grab failed, while the capture is stale or absent because of it.
     const Failure& LastFailure() const { return lastFailure_; }
-    // One captured pixel; black where the capture has none, as the view shows it.
-    Color PixelAt(int x, int y) const { return pixels_.GetPixel(x, y); }
+    // The captured pixel at screen point (x, y); black where the capture has none, as the view shows it.
+    Color PixelAt(int x, int y) const { return pixels_.GetPixel(x - area_.left, y - area_.top); }
 
   private:
     Bitmap pixels_;
+    ScreenRect area_;
+    MonitorLayout monitors_;
     bool held_ = false;
     State state_ = State::Absent;
     Failure lastFailure_;

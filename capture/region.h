@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "platform/screen_capture.h"
+
 namespace pixo {
 
 // A rectangle of the screen capture: the columns left .. left + width - 1 and the rows top .. top + height - 1.
@@ -17,5 +19,9 @@ struct Region {
 // (it lies wholly outside, or has no width or height). Any int values are safe: a stored Qframe may hold
 // anything.
 std::optional<Region> ClipRegion(const Region& region, int width, int height);
+
+// The same for a region in screen coordinates over a capture that lies at `capture` on the screen: the part
+// on it, in the capture's own pixels (its top-left pixel is 0, 0).
+std::optional<Region> ClipRegion(const Region& region, const ScreenRect& capture);
 
 }  // namespace pixo

@@ -53,7 +53,7 @@ TFormFilter::SaveResult TFormFilter::SaveRegion() {
     const bool qframe = regions_.SavingQframe();
     const bool toClipboard = options_.saveToClipboard && !qframe;
     const Bitmap& pixels = capture_.Held().Pixels();
-    const std::optional<Region> region = ClipRegion(regions_.Crop(), pixels.Width(), pixels.Height());
+    const std::optional<Region> region = ClipRegion(regions_.Crop(), capture_.Held().Area());
     if (!region) {
         EndRegionSave();
         bar_.ShowBriefly(kNothingToSaveCaption, kNothingSelectedColour);

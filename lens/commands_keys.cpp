@@ -1,4 +1,5 @@
 // The keyboard: one key map holds the menu shortcuts and the lens's own keys.
+#include "capture/desktop.h"
 #include "commands/lens_moves.h"
 #include "lens/form_filter.h"
 
@@ -104,7 +105,8 @@ void TFormFilter::StepRulerFactor(int delta) {
 }
 
 void TFormFilter::Park() {
-    const LensPlace place = ParkedPlace(services_.window.Left(), services_.screen.PrimaryScreenSize().height);
+    const MonitorLayout monitors = services_.screen.Monitors();
+    const WindowPlace place = Desktop(monitors).ParkedPlace(services_.window.Left(), services_.window.Top());
     services_.window.SetLeft(place.left);
     services_.window.SetTop(place.top);
 }

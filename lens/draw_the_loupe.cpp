@@ -27,6 +27,8 @@ void TFormFilter::ReInitAfterPopUp() {
 LoupeScene TFormFilter::Scene(int left, int top) const {
     return {.left = left,
             .top = top,
+            .captureLeft = capture_.Held().Area().left,
+            .captureTop = capture_.Held().Area().top,
             .step = &zoom_.Step(),
             .smoothView = keys_.smoothView,
             .options = &options_,

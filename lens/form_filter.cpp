@@ -69,6 +69,15 @@ void TFormFilter::SettingsChanged() {
     ReInitAfterPopUp();
 }
 
+void TFormFilter::WmDisplayChange() {
+    KeepLensOnScreen();
+    ReInitAfterPopUp();
+}
+
+void TFormFilter::WmDpiChanged() {
+    ReInitAfterPopUp();
+}
+
 void TFormFilter::Timer1Timer() {
     bar_.TimeUp();
     services_.window.Invalidate();

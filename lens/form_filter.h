@@ -66,6 +66,13 @@ class TFormFilter {
     static bool WmEraseBkgnd() { return true; }
     // The system's settings changed (WM_WININICHANGE / WM_SETTINGCHANGE): re-read the number format.
     void SettingsChanged();
+    // The monitors changed (WM_DISPLAYCHANGE: one added or removed, a resolution changed). The next capture
+    // takes the new desktop; a lens that no monitor shows any more goes to its first-run place.
+    void WmDisplayChange();
+    // The lens moved to a monitor of another scaling, or its monitor's scaling changed (WM_DPICHANGED). The
+    // lens keeps its 200 x 200 physical pixels and its place: it reads the screen pixel for pixel, and all it
+    // draws, the labels included, has its size in pixels. The system's suggested rectangle is not taken.
+    void WmDpiChanged();
     void Timer1Timer();
 
     // Grabs the screen unless a capture is held; the grab's failure, if it failed.

@@ -119,8 +119,9 @@ Color LoupeRenderer::Render(const LoupeScene& scene, const Bitmap& capture, Labe
 
 Color LoupeRenderer::DrawView(const LoupeScene& scene, const Bitmap& capture) {
     const Magnification& m = *scene.step;
-    const int sx = scene.left + m.zoomstep;
-    const int sy = scene.top + m.zoomstep;
+    // Screen coordinates become the capture's here and for the picked pixel below.
+    const int sx = scene.left + m.zoomstep - scene.captureLeft;
+    const int sy = scene.top + m.zoomstep - scene.captureTop;
     if (m.factor == 0) {
         CopyRect(capture, sx, sy, backBuffer_, 0, 0, kW, kH, kOutsideCapture);
     } else if (!scene.smoothView) {
@@ -134,7 +135,7 @@ Color LoupeRenderer::DrawView(const LoupeScene& scene, const Bitmap& capture) {
     }
     // Read from the capture rather than from the picture, which the overlays draw over.
     const ScreenPoint centre = CrosshairPixel(scene.left, scene.top, m.factor);
-    return capture.GetPixel(centre.x, centre.y);
+    return capture.GetPixel(centre.x - scene.captureLeft, centre.y - scene.captureTop);
 }
 
 void LoupeRenderer::DrawFrame(const Options& options) {

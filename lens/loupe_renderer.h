@@ -19,6 +19,8 @@ namespace pixo {
 struct LoupeScene {
     int left = 0;  // the window's place on the screen
     int top = 0;
+    int captureLeft = 0;  // where the capture's pixel (0, 0) lies on the screen: the virtual screen's corner
+    int captureTop = 0;
     const Magnification* step = &kMagnifications[0];
     bool smoothView = false;  // the A key is held
     const Options* options = nullptr;
@@ -46,8 +48,9 @@ class LoupeRenderer {
     bool Created() const { return created_; }
     void SetLensPicture(LensPicture which, Bitmap picture);
 
-    // Draws the scene over `capture` and returns the colour under the crosshair's centre: the captured pixel
-    // the view shows at lens (100, 100), or the smoothed view's colour there while it is held.
+    // Draws the scene over `capture`, which lies at (captureLeft, captureTop) on the screen, and returns the
+    // colour under the crosshair's centre: the captured pixel the view shows at lens (100, 100), or the
+    // smoothed view's colour there while it is held.
     Color Render(const LoupeScene& scene, const Bitmap& capture, Labels& labels);
     const Bitmap& Picture() const { return backBuffer_; }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "capture/desktop.h"
 #include "lens/form_filter.h"
 
 namespace pixo {
@@ -97,12 +98,16 @@ void TFormFilter::ReadSettings() {
 }
 
 // A stored position is taken as it is, partly off the screen included (the P key parks the lens so), but a
-// lens that no screen shows at all (a monitor since removed, a damaged value) could never be reached again:
-// it starts at its first-run position instead.
+// lens that no monitor shows at all (a monitor since removed, a damaged value) could never be reached again:
+// it goes to its first-run place on the primary monitor instead. Also run when the monitors change.
 void TFormFilter::KeepLensOnScreen() {
     IWindowHost& window = services_.window;
-    if (!services_.screen.OnSomeScreen(window.Left(), window.Top(), kLensSize, kLensSize))
-        window.SetBounds(200, 200, kLensSize, kLensSize);
+    const MonitorLayout monitors = services_.screen.Monitors();
+    const Desktop desktop(monitors);
+    if (!desktop.ShowsLensAt(window.Left(), window.Top())) {
+        const WindowPlace place = desktop.FirstRunPlace();
+        window.SetBounds(place.left, place.top, kLensSize, kLensSize);
+    }
 }
 
 void TFormFilter::WriteSettings() {

@@ -10,6 +10,7 @@ pixo_packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 fonts-wine fonts-liberation xvfb x11-utils openbox imagemagick
     fp-utils
+    xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
 )
 
 pixo_ensure_packages() {
@@ -84,12 +85,101 @@ pixo_start_display() {
     pixo_start_wm
 }
 
-# Stops what pixo_start_display or pixo_start_wm started: the window manager, then the display.
+# Starts a private X display of several monitors with a window manager on it and exports DISPLAY, for the
+# scenarios of several monitors and the memory of a large desktop. Xvfb has one screen; Xorg's dummy driver
+# has sixteen outputs, DUMMY0 .. DUMMY15, which xrandr places like monitors and Wine reports as monitors, at
+# negative coordinates too. Each argument is one monitor, WxH: the first is the primary one (DUMMY0), each
+# next lies left of the one before, at negative coordinates in Windows; each monitor's mode is named
+# pixo-WxH. Runs Xorg as root (with sudo when not). Sets PIXO_XVFB_PID (pixo_stop_x stops the display and the
+# window manager) and exports PIXO_XRANDR, the xrandr a scenario switches a monitor off and on with.
+#   pixo_start_monitors_display 1280x1024 1024x768   the scenarios' desktop: the second at -1024..0
+pixo_start_monitors_display() {
+    { command -v Xorg && command -v xrandr && command -v cvt; } >/dev/null || pixo_ensure_packages
+    local dir width=0 height=0 spec w h
+    dir="$(mktemp -d)"
+    for spec in "$@"; do
+        IFS=x read -r w h <<<"$spec"
+        width=$((width + w))
+        [ "$h" -gt "$height" ] && height=$h
+    done
+    mkdir -p "$dir/conf.d"
+    # No input devices of the machine; a framebuffer of the whole desktop (VideoRam in KiB, 32-bit pixels).
+    cat >"$dir/xorg.conf" <<CONF
+Section "ServerFlags"
+    Option "AutoAddDevices" "false"
+EndSection
+Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam $((width * height * 4 / 1024 + 65536))
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0 - 1000.0
+    VertRefresh 5.0 - 200.0
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Virtual $width $height
+    EndSubSection
+EndSection
+CONF
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo Xorg -displayfd 3 -noreset -nolisten tcp -config "$dir/xorg.conf" -configdir "$dir/conf.d" \
+        -logfile "$dir/xorg.log" >/dev/null 2>&1 3>"$dir/number" &
+    PIXO_XVFB_PID=$!
+    local _ n
+    for _ in $(seq 1 200); do
+        [ -s "$dir/number" ] && break
+        sleep 0.05
+    done
+    n="$(head -n 1 "$dir/number" 2>/dev/null || true)"
+    if [ -z "$n" ]; then
+        echo "Xorg did not start (its log: $dir/xorg.log)" >&2
+        return 1
+    fi
+    export DISPLAY=":$n"
+    # A low refresh keeps the dummy driver's pixel clock small at any size.
+    local i=0 previous="" name
+    local -a timings
+    for spec in "$@"; do
+        IFS=x read -r w h <<<"$spec"
+        name="pixo-${w}x${h}"
+        read -r -a timings <<<"$(cvt "$w" "$h" 30 | sed -n 's/^Modeline "[^"]*" *//p')"
+        xrandr --newmode "$name" "${timings[@]}" 2>/dev/null || true
+        xrandr --addmode "DUMMY$i" "$name"
+        if [ -z "$previous" ]; then
+            xrandr --output "DUMMY$i" --mode "$name" --primary
+        else
+            xrandr --output "DUMMY$i" --mode "$name" --left-of "$previous"
+        fi
+        previous="DUMMY$i"
+        i=$((i + 1))
+    done
+    # Until the server lists every monitor: Wine started right after the last change, without this query,
+    # saw the primary monitor alone.
+    for _ in $(seq 1 100); do
+        [ "$(xrandr --listmonitors | head -n 1)" = "Monitors: $#" ] && break
+        sleep 0.05
+    done
+    PIXO_XRANDR="$(command -v xrandr)"
+    export PIXO_XRANDR
+    pixo_start_wm
+}
+
+# Stops what pixo_start_display, pixo_start_monitors_display or pixo_start_wm started: the window manager,
+# then the display.
 pixo_stop_x() {
     local pid
     for pid in "${PIXO_WM_PID:-}" "${PIXO_XVFB_PID:-}"; do
         [ -n "$pid" ] || continue
-        kill "$pid" 2>/dev/null || true
+        kill "$pid" 2>/dev/null || sudo -n kill "$pid" 2>/dev/null || true  # Xorg may run as root
         wait "$pid" 2>/dev/null || true
     done
     PIXO_WM_PID=""

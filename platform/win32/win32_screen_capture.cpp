@@ -9,13 +9,42 @@
 
 namespace pixo {
 
-ScreenSize Win32ScreenCapture::PrimaryScreenSize() {
-    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC /*dc*/, LPRECT /*rect*/, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        reinterpret_cast<MonitorLayout*>(data)->push_back(
+            {{r.left, r.top, r.right - r.left, r.bottom - r.top}, (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+    }
+    return TRUE;
 }
 
-bool Win32ScreenCapture::OnSomeScreen(int left, int top, int width, int height) {
-    const RECT rect{left, top, left + width, top + height};
-    return MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The smallest rectangle around every monitor.
+RECT Bounds(const MonitorLayout& monitors) {
+    RECT all{};
+    for (const Monitor& m : monitors) {
+        const RECT r{m.area.left, m.area.top, m.area.left + m.area.width, m.area.top + m.area.height};
+        UnionRect(&all, &all, &r);
+    }
+    return all;
+}
+
+}  // namespace
+
+MonitorLayout Win32ScreenCapture::Monitors() {
+    MonitorLayout monitors;
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty())
+        monitors.push_back({{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, true});
+    return monitors;
 }
 
 namespace {
@@ -36,14 +65,17 @@ Section MakeSection(HDC screenDc, ScreenSize size) {
 
 }  // namespace
 
-Failure Win32ScreenCapture::Grab(Bitmap& into) {
-    const ScreenSize size = PrimaryScreenSize();
+Failure Win32ScreenCapture::Grab(Bitmap& into, MonitorLayout& layout) {
+    MonitorLayout monitors = Monitors();
+    const RECT all = Bounds(monitors);
+    const ScreenSize size{all.right - all.left, all.bottom - all.top};
     if (size.width <= 0 || size.height <= 0)
         return PlatformError{0, "The system reports no screen."};
 
-    const HWND desktop = GetDesktopWindow();
+    // The whole screen's device context, in screen coordinates: monitors left of or above the primary one
+    // lie at negative ones.
     SetLastError(ERROR_SUCCESS);
-    const WindowDc screenDc(desktop);
+    const WindowDc screenDc(nullptr);
     if (!screenDc)
         return LastSystemError("The screen could not be opened for reading.");
     SetLastError(ERROR_SUCCESS);
@@ -59,7 +91,7 @@ Failure Win32ScreenCapture::Grab(Bitmap& into) {
         if (!selected.Valid())
             return LastSystemError("The screen could not be copied.");
         SetLastError(ERROR_SUCCESS);
-        if (!BitBlt(memoryDc.Get(), 0, 0, size.width, size.height, screenDc.Get(), 0, 0, SRCCOPY))
+        if (!BitBlt(memoryDc.Get(), 0, 0, size.width, size.height, screenDc.Get(), all.left, all.top, SRCCOPY))
             return LastSystemError("The screen could not be copied.");
     }
     GdiFlush();
@@ -72,6 +104,7 @@ Failure Win32ScreenCapture::Grab(Bitmap& into) {
     // The top byte of a BI_RGB pixel is unspecified; Bitmap keeps it zero.
     for (std::size_t i = 0; i < count; ++i)
         target[i] = source[i] & 0x00FFFFFFu;
+    layout = std::move(monitors);
     return std::nullopt;
 }
 

@@ -7,60 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "e2e/driver/capture_session.h"
 #include "e2e/driver/clipboard.h"
 #include "e2e/driver/input.h"
-#include "e2e/driver/lens_session.h"
 
 namespace pixo::e2e {
 namespace {
-
-constexpr wchar_t kDialogClass[] = L"#32770";
-
-std::wstring ProgramFolder() {
-    std::wstring exe = EnvironmentPath(L"PIXO_EXE");
-    if (exe.empty()) {
-        wchar_t path[MAX_PATH] = {};
-        GetModuleFileNameW(nullptr, path, MAX_PATH);
-        exe = path;
-        exe = exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"..\\..\\app\\pixoscope.exe";
-    }
-    return exe.substr(0, exe.find_last_of(L"\\/") + 1);
-}
-
-void DeleteFolderOrFile(const std::wstring& path) {
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-                DeleteFileW((path + L"\\" + found.cFileName).c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(path.c_str());
-    DeleteFileW(path.c_str());
-}
-
-bool CreateEmptyFile(const std::wstring& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
-}
-
-// A BMP file as the system's loader reads it; an empty picture when it cannot.
-ScreenPicture LoadBmp(const std::wstring& path) {
-    const auto bitmap = static_cast<HBITMAP>(
-        LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    if (bitmap == nullptr)
-        return {};
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof(info), &info);
-    ScreenPicture picture = ReadBitmap(bitmap, info.bmWidth, info.bmHeight);
-    DeleteObject(bitmap);
-    return picture;
-}
 
 // The bitmap on the clipboard as programs that paste device-dependent bitmaps get it.
 ScreenPicture ClipboardBitmap() {
@@ -76,104 +28,11 @@ ScreenPicture ClipboardBitmap() {
     return picture;
 }
 
-RECT WorkArea() {
-    RECT work{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
-        const SIZE size = PrimaryScreenSize();
-        work = {0, 0, size.cx, size.cy};
-    }
-    return work;
-}
-
-// Empty when the picture is of the screen rectangle `shot` and shows the test desktop in `variant` there,
-// as far as the work area goes (a taskbar may lie over the rest); otherwise what differs.
-std::string CheckCapture(const ScreenPicture& picture, const RECT& shot, Variant variant) {
-    if (picture.Width() != shot.right - shot.left || picture.Height() != shot.bottom - shot.top)
-        return "the picture is " + std::to_string(picture.Width()) + " x " + std::to_string(picture.Height()) +
-               ", expected " + std::to_string(shot.right - shot.left) + " x " + std::to_string(shot.bottom - shot.top);
-    const RECT work = WorkArea();
-    Complaints complaints;
-    for (int y = 0; y < picture.Height(); ++y) {
-        for (int x = 0; x < picture.Width(); ++x) {
-            const POINT at{shot.left + x, shot.top + y};
-            const Rgb expected = DesktopRgb(at.x, at.y, variant);
-            if (PtInRect(&work, at) && picture.At(x, y) != expected)
-                complaints.Add(x, y, picture.At(x, y), expected, "the desktop");
-        }
-    }
-    return complaints.Empty() ? std::string() : complaints.Report();
-}
+class CaptureOutput : public CaptureSession {};
 
 RECT WholeScreen() {
-    const SIZE size = PrimaryScreenSize();
-    return {0, 0, size.cx, size.cy};
+    return VirtualScreenRect();
 }
-
-class CaptureOutput : public LensSession {
-  protected:
-    void SetUp() override {
-        folder_ = ProgramFolder() + L"Screendumps";
-        marker_ = ProgramFolder() + L"Pixoscope.developer";
-        DeleteFolderOrFile(folder_);
-        ASSERT_TRUE(CreateEmptyFile(marker_)) << "cannot mark the program as a developer build";
-        PrepareFolder();
-        LensSession::SetUp();
-    }
-    void TearDown() override {
-        LensSession::TearDown();
-        DeleteFileW(marker_.c_str());
-        DeleteFolderOrFile(folder_);
-    }
-    // Sets up the capture folder's place before the lens starts; it does not exist by default.
-    virtual void PrepareFolder() {}
-
-    // The names of the pictures in the capture folder, sorted. (A file being written has another name.)
-    std::vector<std::wstring> Captures() const {
-        std::vector<std::wstring> names;
-        WIN32_FIND_DATAW found{};
-        const HANDLE search = FindFirstFileW((folder_ + L"\\*.bmp").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return names;
-        do {
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-                names.push_back(found.cFileName);
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    // Waits until the folder holds `count` files, the last of them (by name) starting with `prefix`, and
-    // reads that one. A file appears under its name only once it is complete.
-    ScreenPicture WaitForCapture(std::size_t count, const std::wstring& prefix) {
-        std::vector<std::wstring> names;
-        const bool there = WaitUntil([&] { return (names = Captures()).size() == count; }, kActionTimeout);
-        EXPECT_TRUE(there) << "the capture folder holds " << names.size() << " files, expected " << count;
-        if (!there)
-            return {};
-        const std::wstring& name = names.back();
-        EXPECT_EQ(name.rfind(prefix, 0), 0u) << std::string(name.begin(), name.end());
-        EXPECT_EQ(name.size(), prefix.size() + 19 + 4) << "prefix, yyyymmdd-hhnnss-zzz and .bmp";
-        const ScreenPicture picture = LoadBmp(folder_ + L"\\" + name);
-        EXPECT_FALSE(picture.Empty()) << "the system cannot read the file";
-        return picture;
-    }
-    // Moves the lens by the keyboard, ten pixels a press with Ctrl.
-    void MoveLensBy(int tensRight, int tensDown) {
-        const POINT from = LensTopLeft();
-        for (int i = 0; i < tensRight; ++i)
-            PressOnLens(VK_RIGHT, {VK_CONTROL});
-        for (int i = 0; i < tensDown; ++i)
-            PressOnLens(VK_DOWN, {VK_CONTROL});
-        ExpectLensAt(from.x + 10 * tensRight, from.y + 10 * tensDown);
-    }
-    HWND ErrorBox() {
-        const std::vector<HWND> boxes = ProcessWindows(LensProcess().Id(), kDialogClass);
-        return boxes.empty() ? nullptr : boxes.front();
-    }
-
-    std::wstring folder_;
-    std::wstring marker_;
-};
 
 TEST_F(CaptureOutput, InsertSavesTheWholeScreenAndWithRecaptureTheLensIsNotInIt) {
     // The capture the lens took at its start.

@@ -1,7 +1,8 @@
-// The test desktop: a borderless window over the whole primary screen whose every pixel tells its own
-// position (see test_desktop_layout.h), with a few patches of known colours. The end-to-end scenarios run
-// the lens over it and decode what the lens shows. It is an ordinary window (not topmost), so it can be
-// activated by a click like any other program, and it switches to its other look when told to.
+// The test desktop: a borderless window over each monitor whose every pixel tells its own screen position
+// (see test_desktop_layout.h), with a few patches of known colours. The end-to-end scenarios run the lens
+// over it and decode what the lens shows. A window manager keeps a window on one monitor, so a desktop of
+// several monitors takes one window each. They are ordinary windows (not topmost), so they can be activated
+// by a click like any other program, and they switch to the other look when one of them is told to.
 //
 //   pixo_testdesk.exe            shows the plain look
 //   pixo_testdesk.exe inverted   starts with the inverted look
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "e2e/clipboard_holder.h"
 #include "e2e/test_desktop_layout.h"
@@ -20,9 +22,13 @@ namespace {
 
 using pixo::e2e::Variant;
 
+// The picture covers the virtual screen; its pixel (0, 0) is the virtual screen's top-left corner.
 struct Desktop {
+    int left = 0;
+    int top = 0;
     int width = 0;
     int height = 0;
+    std::vector<HWND> windows;
     HDC memoryDc = nullptr;
     HBITMAP section = nullptr;
     HGDIOBJ oldBitmap = nullptr;
@@ -55,15 +61,17 @@ void FillPicture(const Desktop& desktop, Variant variant) {
     for (int y = 0; y < desktop.height; ++y) {
         std::uint32_t* row = desktop.bits + static_cast<std::size_t>(y) * static_cast<std::size_t>(desktop.width);
         for (int x = 0; x < desktop.width; ++x)
-            row[x] = pixo::e2e::DesktopRgb(x, y, variant);
+            row[x] = pixo::e2e::DesktopRgb(desktop.left + x, desktop.top + y, variant);
     }
 }
 
 LRESULT CALLBACK DesktopProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != 0 && message == g_desktop.setVariantMessage) {
         FillPicture(g_desktop, wParam == 0 ? Variant::Plain : Variant::Inverted);
-        InvalidateRect(window, nullptr, FALSE);
-        UpdateWindow(window);
+        for (const HWND each : g_desktop.windows) {
+            InvalidateRect(each, nullptr, FALSE);
+            UpdateWindow(each);
+        }
         return 1;
     }
     switch (message) {
@@ -73,8 +81,10 @@ LRESULT CALLBACK DesktopProcedure(HWND window, UINT message, WPARAM wParam, LPAR
             PAINTSTRUCT paint{};
             const HDC dc = BeginPaint(window, &paint);
             const RECT& area = paint.rcPaint;
+            RECT place{};
+            GetWindowRect(window, &place);
             BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, g_desktop.memoryDc,
-                   area.left, area.top, SRCCOPY);
+                   place.left - g_desktop.left + area.left, place.top - g_desktop.top + area.top, SRCCOPY);
             EndPaint(window, &paint);
             return 0;
         }
@@ -95,6 +105,22 @@ void DeclareDpiAwareness() {
         setAware();
 }
 
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC /*dc*/, LPRECT /*rect*/, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoW(monitor, &info))
+        reinterpret_cast<std::vector<RECT>*>(data)->push_back(info.rcMonitor);
+    return TRUE;
+}
+
+std::vector<RECT> MonitorRects() {
+    std::vector<RECT> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty())
+        monitors.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    return monitors;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR commandLine, int /*show*/) {
@@ -103,8 +129,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR commandLin
     if (arguments.compare(0, holdMode.size(), holdMode) == 0)
         return pixo::e2e::HoldClipboard(instance, arguments.substr(holdMode.size()));
     DeclareDpiAwareness();
-    g_desktop.width = GetSystemMetrics(SM_CXSCREEN);
-    g_desktop.height = GetSystemMetrics(SM_CYSCREEN);
+    g_desktop.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    g_desktop.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    g_desktop.width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    g_desktop.height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     g_desktop.setVariantMessage = RegisterWindowMessageW(pixo::e2e::kSetVariantMessage);
     if (!CreatePicture(g_desktop))
         return 2;
@@ -119,12 +147,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR commandLin
     windowClass.lpszClassName = pixo::e2e::kDesktopClass;
     if (RegisterClassExW(&windowClass) == 0)
         return 3;
-    const HWND window = CreateWindowExW(0, pixo::e2e::kDesktopClass, pixo::e2e::kDesktopTitle, WS_POPUP, 0, 0,
-                                        g_desktop.width, g_desktop.height, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr)
-        return 4;
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
+    for (const RECT& monitor : MonitorRects()) {
+        const HWND window = CreateWindowExW(0, pixo::e2e::kDesktopClass, pixo::e2e::kDesktopTitle, WS_POPUP,
+                                            monitor.left, monitor.top, monitor.right - monitor.left,
+                                            monitor.bottom - monitor.top, nullptr, nullptr, instance, nullptr);
+        if (window == nullptr)
+            return 4;
+        g_desktop.windows.push_back(window);
+    }
+    for (const HWND window : g_desktop.windows) {
+        ShowWindow(window, SW_SHOW);
+        UpdateWindow(window);
+    }
 
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -27,9 +27,10 @@ constexpr int BlueOf(Rgb p) {
 }
 
 // Every pixel tells its own screen position: red = x mod 256, green = y mod 256, blue = x div 256 in the
-// high and y div 256 in the low nibble. Unique on screens up to 4096 x 4096.
+// high and y div 256 in the low nibble, all taken mod 4096 (a monitor left of or above the primary one has
+// negative coordinates). Unique on a desktop within -2048 .. 2047 both ways.
 constexpr Rgb CoordinateRgb(int x, int y) {
-    return MakeRgb(x & 0xFF, y & 0xFF, ((x >> 8) << 4) | (y >> 8));
+    return MakeRgb(x & 0xFF, y & 0xFF, (((x >> 8) & 0x0F) << 4) | ((y >> 8) & 0x0F));
 }
 
 // The desktop has two looks. The second is the first with every bit inverted, so it differs from it in every
@@ -46,11 +47,12 @@ struct Point {
     bool operator==(const Point&) const = default;
 };
 
-// The position a pattern pixel of the given look tells. Every value decodes to some position, so a caller
-// compares the result with the position it expects.
+// The position a pattern pixel of the given look tells, within -2048 .. 2047. Every value decodes to some
+// position, so a caller compares the result with the position it expects.
 constexpr Point DecodeRgb(Rgb p, Variant v) {
     const Rgb c = (p ^ VariantXor(v)) & kRgbMask;
-    return {RedOf(c) + (BlueOf(c) >> 4) * 256, GreenOf(c) + (BlueOf(c) & 0x0F) * 256};
+    const auto fromTwelveBits = [](int n) { return n >= 2048 ? n - 4096 : n; };
+    return {fromTwelveBits(RedOf(c) + (BlueOf(c) >> 4) * 256), fromTwelveBits(GreenOf(c) + (BlueOf(c) & 0x0F) * 256)};
 }
 
 // Patches of known colours, the same in both looks, in a row near the bottom of the screen, well away from

@@ -12,7 +12,9 @@ namespace {
 TEST(FakeScreenCaptureTest, CodesEveryPixelWithItsCoordinatesAndKeepsTheBitmapOnFailure) {
     FakeScreenCapture screen(1300, 1100);
     Bitmap capture;
-    ASSERT_FALSE(screen.Grab(capture));
+    MonitorLayout layout;
+    ASSERT_FALSE(screen.Grab(capture, layout));
+    EXPECT_EQ(layout, (MonitorLayout{{{0, 0, 1300, 1100}, true}}));
     ASSERT_EQ(capture.Width(), 1300);
     ASSERT_EQ(capture.Height(), 1100);
     for (const auto& [x, y] : {std::pair{0, 0}, {255, 256}, {1299, 1099}, {700, 3}}) {
@@ -22,7 +24,7 @@ TEST(FakeScreenCaptureTest, CodesEveryPixelWithItsCoordinatesAndKeepsTheBitmapOn
 
     screen.SetSize(640, 480);
     screen.failGrabs = true;
-    EXPECT_TRUE(screen.Grab(capture));
+    EXPECT_TRUE(screen.Grab(capture, layout));
     EXPECT_EQ(capture.Width(), 1300);
     EXPECT_EQ(capture.GetPixel(700, 3), FakeScreenCapture::CoordinateColor(700, 3));
     EXPECT_EQ(screen.grabCount, 2);

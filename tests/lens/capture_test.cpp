@@ -77,7 +77,8 @@ TEST_F(Capture, RecaptureBeforeSavingTakesAFreshCaptureWithTheLensHidden) {
     Press(vk::kInsert);
     EXPECT_EQ(platform.screen.grabCount, 2);
     Bitmap fresh(1024, 768);
-    ASSERT_FALSE(platform.screen.Grab(fresh));
+    MonitorLayout layout;
+    ASSERT_FALSE(platform.screen.Grab(fresh, layout));
     EXPECT_EQ(Saved("Scrn_20261207-001532-085.bmp"), EncodeBmp(fresh));
     EXPECT_TRUE(platform.window.visible);
 }
@@ -169,7 +170,8 @@ TEST_F(Capture, QframeIsStoredThenSavedFromFreshCapturesEvenWithTheClipboardOpti
     EXPECT_EQ(platform.screen.grabCount, 2);
     ASSERT_EQ(Files(), std::vector<std::string>{"Qframe_20261207-001532-085.bmp"});
     Bitmap fresh(1024, 768);
-    ASSERT_FALSE(platform.screen.Grab(fresh));
+    MonitorLayout layout;
+    ASSERT_FALSE(platform.screen.Grab(fresh, layout));
     Bitmap expected;
     CopyRegion(fresh, expected, 120, 80, 400, 300);
     EXPECT_EQ(Saved("Qframe_20261207-001532-085.bmp"), EncodeBmp(expected));

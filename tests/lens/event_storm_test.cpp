@@ -21,6 +21,7 @@
 #include <string>
 
 #include "capture/bmp_encoder.h"
+#include "capture/desktop.h"
 #include "commands/magnification.h"
 #include "lens/form_filter.h"
 #include "lens/lens_fixture.h"
@@ -87,6 +88,7 @@ class Storm {
         const int factorBefore = form_->Magnification().Factor();
         const std::array<int, 3> sizesBefore = Sizes();
         restarted_ = false;
+        layoutChanged_ = false;
         SendOne();
         faultActive_ = faultActive_ || AnyFault();
         errorsShown += static_cast<long long>(platform_.dialogs.errors.size());
@@ -237,10 +239,12 @@ class Storm {
             const bool activating = Chance(2);
             Log(activating ? "activate" : "deactivate");
             form.WmActivateApp(activating, [] {});
-        } else if (kind < 84) {
+        } else if (kind < 83) {
             Log("redraw");
             form.WmWindowPosChanged();
             form.FormPaint();
+        } else if (kind < 84) {
+            ScalingChange();
         } else if (kind < 86) {
             ScreenChange();
         } else if (kind < 88) {
@@ -303,6 +307,37 @@ class Storm {
         }
         Log("screen " + std::to_string(width) + "x" + std::to_string(height));
         platform_.screen.SetSize(width, height);
+        if (Chance(3))
+            AddMonitors(width, height);
+        form_->WmDisplayChange();
+        layoutChanged_ = true;
+    }
+
+    // One or two more monitors beside or above the primary one, at negative coordinates too, not always
+    // touching it.
+    void AddMonitors(int width, int height) {
+        MonitorLayout monitors = platform_.screen.Monitors();
+        for (int i = Uniform(1, 2); i > 0; --i) {
+            const int w = Uniform(1, 256);
+            const int h = Uniform(1, 256);
+            const int left = Chance(2) ? -w - Uniform(0, 3) : width + Uniform(0, 3);
+            const int top = Chance(2) ? Uniform(-h, height) : -h;
+            monitors.push_back({{left, top, w, h}, false});
+            Log("monitor " + std::to_string(w) + "x" + std::to_string(h) + " at " + std::to_string(left) + "," +
+                std::to_string(top));
+        }
+        platform_.screen.SetMonitors(monitors);
+    }
+
+    // The lens moves to a monitor of another scaling: it keeps its size and its place.
+    void ScalingChange() {
+        Log("scaling");
+        const int left = platform_.window.left;
+        const int top = platform_.window.top;
+        form_->WmDpiChanged();
+        if (platform_.window.left != left || platform_.window.top != top || platform_.window.width != 200 ||
+            platform_.window.height != 200)
+            scalingMoved_ = true;
     }
 
     void MoveFar() {
@@ -411,6 +446,15 @@ class Storm {
             return "a message with nothing failing: " + dialogs.messages.back();
         if (!settingsLost_.empty())
             return "setting " + settingsLost_ + " did not survive a close";
+        if (scalingMoved_)
+            return "a changed scaling moved or resized the lens";
+        // After a changed layout some monitor shows the lens, or it is at its first-run place (which a
+        // primary monitor smaller than 200 x 200 does not show).
+        const MonitorLayout monitors = platform_.screen.Monitors();
+        const Desktop desktop(monitors);
+        const WindowPlace place{platform_.window.left, platform_.window.top};
+        if (layoutChanged_ && !desktop.ShowsLensAt(place.left, place.top) && place != desktop.FirstRunPlace())
+            return "no monitor shows the lens after the layout changed";
         return CaptureFiles();
     }
 
@@ -445,6 +489,8 @@ class Storm {
     bool restarted_ = false;
     bool folderBlocked_ = false;
     bool showEverFailed_ = false;
+    bool layoutChanged_ = false;  // the event changed the monitors
+    bool scalingMoved_ = false;
     int writesChecked_ = 0;
     std::string settingsLost_;
 

@@ -1,27 +1,35 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+
+#include "capture/desktop.h"
 #include "platform/win32/win32_screen_capture.h"
 
 namespace pixo {
 namespace {
 
-TEST(Win32ScreenCaptureTest, GrabsTheWholePrimaryScreen) {
+TEST(Win32ScreenCaptureTest, GrabsTheVirtualScreenOfEveryMonitor) {
     Win32ScreenCapture capture;
-    const ScreenSize size = capture.PrimaryScreenSize();
-    ASSERT_GT(size.width, 0);
-    ASSERT_GT(size.height, 0);
+    const MonitorLayout monitors = capture.Monitors();
+    ASSERT_FALSE(monitors.empty());
+    EXPECT_EQ(std::count_if(monitors.begin(), monitors.end(), [](const Monitor& m) { return m.primary; }), 1);
+    const ScreenRect all = VirtualScreen(monitors);
+    EXPECT_EQ(all, (ScreenRect{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                               GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)}));
 
     Bitmap screen(3, 3);
-    ASSERT_FALSE(capture.Grab(screen));
-    EXPECT_EQ(screen.Width(), size.width);
-    EXPECT_EQ(screen.Height(), size.height);
+    MonitorLayout layout;
+    ASSERT_FALSE(capture.Grab(screen, layout));
+    EXPECT_EQ(layout, monitors);
+    EXPECT_EQ(screen.Width(), all.width);
+    EXPECT_EQ(screen.Height(), all.height);
     for (int y = 0; y < screen.Height(); y += 7) {
         for (int x = 0; x < screen.Width(); x += 7)
             ASSERT_EQ(screen.Row(y)[x] >> 24, 0u) << x << "," << y;
     }
-    ASSERT_FALSE(capture.Grab(screen));  // again, into a bitmap of the right size already
-    EXPECT_EQ(screen.Width(), size.width);
+    ASSERT_FALSE(capture.Grab(screen, layout));  // again, into a bitmap of the right size already
+    EXPECT_EQ(screen.Width(), all.width);
 }
 
 LRESULT CALLBACK PaintRed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -58,8 +66,9 @@ TEST(Win32ScreenCaptureTest, CapturesWhatIsOnTheScreenInItsColours) {
     // A window manager maps the window in its own time: wait until it shows.
     Win32ScreenCapture capture;
     Bitmap screen;
+    MonitorLayout layout;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        ASSERT_FALSE(capture.Grab(screen));
+        ASSERT_FALSE(capture.Grab(screen, layout));
         if (screen.GetPixel(100, 70) == MakeColor(230, 20, 90))
             break;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))

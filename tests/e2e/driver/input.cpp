@@ -54,8 +54,8 @@ INPUT KeyEvent(WORD key, bool up) {
     return event;
 }
 
-// Absolute coordinates are 0..65535 across the primary screen; the system maps n to pixel n * size / 65536,
-// so the smallest n of pixel p is p * 65536 / size rounded up.
+// Absolute coordinates are 0..65535 across the virtual screen (all monitors); the system maps n to pixel
+// n * size / 65536 from its left or top edge, so the smallest n of pixel p is p * 65536 / size rounded up.
 LONG Normalised(int pixel, int size) {
     return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + size - 1) / size);
 }
@@ -91,9 +91,12 @@ void Press(DWORD downFlag, bool mayDoubleClick) {
 }  // namespace
 
 bool MoveTo(int x, int y) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    Send({MouseEvent(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(x, width), Normalised(y, height))});
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    Send({MouseEvent(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK, Normalised(x - left, width),
+                     Normalised(y - top, height))});
     return WaitUntil(
         [&] {
             POINT at{};

@@ -4,20 +4,29 @@
 // coordinates: origin at the window's top-left corner, centre (100, 100). Rectangles are (left, top, right,
 // bottom) with right and bottom exclusive.
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "e2e/driver/screen.h"
 #include "e2e/test_desktop_layout.h"
 
 namespace pixo::e2e {
 
-// The part of the desktop that a lens at 1:1 shows, pixel for pixel.
+// The part of the desktop that a lens at 1:1 shows, pixel for pixel: black where no monitor shows anything.
 struct DesktopUnder {
     POINT topLeft;
     Variant variant;
-    Rgb At(int x, int y) const { return DesktopRgb(topLeft.x + x, topLeft.y + y, variant); }
+    // The monitors' rectangles; none counts as a monitor under all of the lens.
+    std::vector<RECT> monitors = {};
+    Rgb At(int x, int y) const {
+        const POINT at{topLeft.x + x, topLeft.y + y};
+        const bool shown = monitors.empty() || std::any_of(monitors.begin(), monitors.end(),
+                                                           [&](const RECT& r) { return PtInRect(&r, at) != FALSE; });
+        return shown ? DesktopRgb(at.x, at.y, variant) : 0;
+    }
 };
 
 // The mix modes of the overlays, as the pixel they leave over the picture pixel p.

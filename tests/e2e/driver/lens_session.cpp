@@ -30,24 +30,21 @@ std::string Narrow(const std::wstring& text) {
     return std::string(text.begin(), text.end());
 }
 
-// True when the screen outside `skip` shows the desktop in `variant`. Only the work area counts: a
+// True when every monitor outside `skip` shows the desktop in `variant`. Only the work areas count: a
 // taskbar may lie over the rest.
 bool ScreenShows(Variant variant, const RECT& skip) {
-    RECT work{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
-        const SIZE size = PrimaryScreenSize();
-        work = {0, 0, size.cx, size.cy};
-    }
-    const ScreenPicture screen = GrabScreen(work);
-    if (screen.Empty())
-        return false;
-    for (int y = work.top + 1; y < work.bottom; y += kSampleStep) {
-        for (int x = work.left + 1; x < work.right; x += kSampleStep) {
-            const POINT at{x, y};
-            if (PtInRect(&skip, at))
-                continue;
-            if (screen.At(x - work.left, y - work.top) != DesktopRgb(x, y, variant))
-                return false;
+    for (const RECT& work : WorkAreas()) {
+        const ScreenPicture screen = GrabScreen(work);
+        if (screen.Empty())
+            return false;
+        for (int y = work.top + 1; y < work.bottom; y += kSampleStep) {
+            for (int x = work.left + 1; x < work.right; x += kSampleStep) {
+                const POINT at{x, y};
+                if (PtInRect(&skip, at))
+                    continue;
+                if (screen.At(x - work.left, y - work.top) != DesktopRgb(x, y, variant))
+                    return false;
+            }
         }
     }
     return true;
@@ -86,8 +83,7 @@ void LensSession::SetUp() {
 void LensSession::TearDown() {
     input::ReleaseModifiers();
     if (HasFailure()) {
-        const SIZE size = PrimaryScreenSize();
-        const std::wstring shot = SaveShot(GrabScreen({0, 0, size.cx, size.cy}), ScenarioName() + "-screen");
+        const std::wstring shot = SaveShot(GrabScreen(VirtualScreenRect()), ScenarioName() + "-screen");
         if (!shot.empty())
             std::printf("Screenshot of the screen: %s\n", Narrow(shot).c_str());
     }

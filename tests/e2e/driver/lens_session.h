@@ -53,7 +53,7 @@ class LensSession : public ::testing::Test {
     POINT OnLens(POINT at) const { return OnLens(at.x, at.y); }
     ScreenPicture GrabLens() const { return GrabScreen(LensRect()); }
     // The desktop under the lens where the lens is now.
-    DesktopUnder Under(Variant variant = Variant::Plain) const { return {LensTopLeft(), variant}; }
+    DesktopUnder Under(Variant variant = Variant::Plain) const { return {LensTopLeft(), variant, MonitorRects()}; }
 
     // Waits until the lens window's top-left corner is at (left, top); fails the scenario if it does not get
     // there in time.

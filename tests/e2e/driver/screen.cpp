@@ -80,6 +80,52 @@ SIZE PrimaryScreenSize() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+RECT VirtualScreenRect() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+namespace {
+
+struct MonitorAreas {
+    std::vector<RECT> monitors;
+    std::vector<RECT> work;
+};
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC /*dc*/, LPRECT /*rect*/, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoW(monitor, &info)) {
+        auto* areas = reinterpret_cast<MonitorAreas*>(data);
+        const bool primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+        areas->monitors.insert(primary ? areas->monitors.begin() : areas->monitors.end(), info.rcMonitor);
+        areas->work.insert(primary ? areas->work.begin() : areas->work.end(), info.rcWork);
+    }
+    return TRUE;
+}
+
+MonitorAreas Monitors() {
+    MonitorAreas areas;
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&areas));
+    if (areas.monitors.empty()) {
+        const SIZE size = PrimaryScreenSize();
+        areas.monitors.push_back({0, 0, size.cx, size.cy});
+        areas.work = areas.monitors;
+    }
+    return areas;
+}
+
+}  // namespace
+
+std::vector<RECT> MonitorRects() {
+    return Monitors().monitors;
+}
+
+std::vector<RECT> WorkAreas() {
+    return Monitors().work;
+}
+
 std::wstring ShotFolder() {
     std::wstring folder = EnvironmentPath(L"PIXO_E2E_SHOTS");
     if (folder.empty())

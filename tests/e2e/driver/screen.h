@@ -56,6 +56,11 @@ ScreenPicture ReadBitmap(HBITMAP bitmap, int width, int height);
 
 // The size of the primary screen.
 SIZE PrimaryScreenSize();
+// The virtual screen: the smallest rectangle around every monitor.
+RECT VirtualScreenRect();
+// Each monitor's rectangle and its work area (without a taskbar), the primary one first.
+std::vector<RECT> MonitorRects();
+std::vector<RECT> WorkAreas();
 
 // Where the scenarios leave their screenshots: PIXO_E2E_SHOTS, else "e2e-shots" in the working folder.
 std::wstring ShotFolder();
