@@ -6,8 +6,8 @@
 
 #include "capture/desktop.h"
 #include "fakes/fake_platform.h"
-#include "fakes/plate_pictures.h"
 #include "lens/form_filter.h"
+#include "lens/plate_pictures.h"
 
 namespace pixo {
 namespace {
