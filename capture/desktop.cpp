@@ -102,6 +102,32 @@ Monitor Desktop::HoldingOrNearest(int x, int y) const {
     return nearest;
 }
 
+WindowPlace Desktop::FromOpenEdges(int left, int top) const {
+    const int x = left + kLensSize / 2;
+    const int y = top + kLensSize / 2;
+    const ScreenRect holding = HoldingOrNearest(x, y).area;
+    int edgeLeft = holding.left;
+    int edgeTop = holding.top;
+    // Follow the monitors that touch the edge found so far and reach the lens centre's row (or column).
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const Monitor& m : monitors_) {
+            const ScreenRect& r = m.area;
+            if (Empty(r))
+                continue;
+            if (std::int64_t{r.left} + r.width == edgeLeft && y >= r.top && y - r.top < r.height) {
+                edgeLeft = r.left;
+                moved = true;
+            }
+            if (std::int64_t{r.top} + r.height == edgeTop && x >= r.left && x - r.left < r.width) {
+                edgeTop = r.top;
+                moved = true;
+            }
+        }
+    }
+    return {left - edgeLeft, top - edgeTop};
+}
+
 bool Desktop::ShowsLensAt(int left, int top) const {
     return std::any_of(monitors_.begin(), monitors_.end(), [&](const Monitor& m) {
         return !Empty(m.area) && left < RightOf(m.area) && top < BottomOf(m.area) &&

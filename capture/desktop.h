@@ -37,6 +37,12 @@ class Desktop {
     Monitor HoldingOrNearest(int x, int y) const;
     // Whether some monitor shows at least one pixel of a lens at (left, top).
     bool ShowsLensAt(int left, int top) const;
+    // How far the lens at (left, top) lies from the desktop's open edges, the left one and the top one: those
+    // of the monitor that holds its centre, or of the monitors next to it that continue the desktop there
+    // without a gap (a monitor left of the primary moves the left edge, as the desktop goes on beyond it).
+    // Negative where the lens reaches past the edge, where no monitor shows anything. On one monitor at
+    // (0, 0) this is (left, top) itself.
+    WindowPlace FromOpenEdges(int left, int top) const;
     // Where a lens goes the first time the program runs, and when no monitor would show it: (200, 200) on
     // the primary monitor.
     WindowPlace FirstRunPlace() const;

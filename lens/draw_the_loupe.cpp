@@ -1,4 +1,5 @@
 // The picture: every draw composes it afresh from the state of the lens.
+#include "capture/desktop.h"
 #include "lens/form_filter.h"
 #include "lens/label_layout.h"
 
@@ -9,14 +10,16 @@ void TFormFilter::DrawTheLoupe() {
         return;
     const int left = services_.window.Left();
     const int top = services_.window.Top();
-    const Color picked = renderer_.Render(Scene(left, top), capture_.Held().Pixels(), labels_);
+    LoupeScene scene = Scene(left, top);
+    const Color picked = renderer_.Render(scene, capture_.Held().Pixels(), labels_);
     UpdateXYReadout(left, top);
     if (options_.colorPicker)
         readout_.Update(picked, capture_.Held().HasPixels(), options_, number_.decimal, labels_);
     else
         readout_.Pick(picked);
-    PlaceLabels(labels_, options_, top, zoom_.Step());
-    bar_.FollowWindow(top);
+    // Near the desktop's top edge the readout and the message bar move down, so that they stay visible.
+    PlaceLabels(labels_, options_, scene.edgeTop, zoom_.Step());
+    bar_.FollowWindow(scene.edgeTop);
 }
 
 void TFormFilter::ReInitAfterPopUp() {
@@ -24,9 +27,14 @@ void TFormFilter::ReInitAfterPopUp() {
     services_.window.Invalidate();
 }
 
+// The lens's place is also taken from the desktop's open edges, as the parts of the lens that would lie beyond
+// them, where no monitor shows anything, move inward; on one monitor these are the screen's own coordinates.
 LoupeScene TFormFilter::Scene(int left, int top) const {
+    const WindowPlace edges = Desktop(capture_.Held().Monitors()).FromOpenEdges(left, top);
     return {.left = left,
             .top = top,
+            .edgeLeft = edges.left,
+            .edgeTop = edges.top,
             .captureLeft = capture_.Held().Area().left,
             .captureTop = capture_.Held().Area().top,
             .step = &zoom_.Step(),

@@ -253,7 +253,7 @@ void LoupeRenderer::DrawSwatch(Color picked, Color frame) {
 void LoupeRenderer::DrawExposureCheck(const LoupeScene& scene, Color picked) {
     Canvas canvas(backBuffer_);
     canvas.pen = {kExposureOutline, 1, PenStyle::Solid, MixMode::Copy};
-    const ExposureIndicator indicator = ExposureIndicatorOf(picked, scene.left);
+    const ExposureIndicator indicator = ExposureIndicatorOf(picked, scene.edgeLeft);
     canvas.brush = {indicator.fill, BrushStyle::Solid};
     canvas.Ellipse(indicator.circle.left, indicator.circle.top, indicator.circle.right, indicator.circle.bottom);
     if (indicator.bar) {

@@ -19,6 +19,8 @@ namespace pixo {
 struct LoupeScene {
     int left = 0;  // the window's place on the screen
     int top = 0;
+    int edgeLeft = 0;  // the window's place from the desktop's open left and top edges (Desktop::FromOpenEdges)
+    int edgeTop = 0;
     int captureLeft = 0;  // where the capture's pixel (0, 0) lies on the screen: the virtual screen's corner
     int captureTop = 0;
     const Magnification* step = &kMagnifications[0];

@@ -167,5 +167,26 @@ TEST(Desktop, TheHeldCaptureIsTheVirtualScreenWithItsCornerAndTheUnshownBlack) {
     EXPECT_EQ(held.PixelAt(-1025, 0), kBlack) << "off the virtual screen";
 }
 
+// The lens's distance from the desktop's open edges, which decide what moves inward near an edge.
+TEST(Desktop, TheOpenEdgesAreThoseBeyondWhichNoMonitorGoesOn) {
+    const struct {
+        const MonitorLayout* layout;
+        int left, top;
+        WindowPlace expected;
+    } cases[] = {
+        {&kOne, -40, -26, {-40, -26}},  // one monitor: the screen's own coordinates
+        {&kOne, 300, 200, {300, 200}},
+        {&kLeft, -40, 200, {984, 200}},     // the second monitor goes on left of the primary
+        {&kLeft, -1060, 200, {-36, 200}},   // past the second monitor's left edge
+        {&kLeft, -40, 800, {-40, 800}},     // below the second monitor the primary's edge is open
+        {&kThree, 500, -1100, {500, -20}},  // above the upper monitor
+        {&kThree, 500, 300, {500, 1380}},   // the upper monitor goes on above the primary
+        {&kThree, 1900, 300, {1900, 100}},  // on the right monitor: nothing above it, the primary left of it
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Desktop(*c.layout).FromOpenEdges(c.left, c.top), c.expected) << c.left << "," << c.top;
+    }
+}
+
 }  // namespace
 }  // namespace pixo

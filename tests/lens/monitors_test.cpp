@@ -6,6 +6,7 @@
 
 #include "capture/bmp_encoder.h"
 #include "lens/lens_fixture.h"
+#include "measure/exposure.h"
 
 namespace pixo {
 namespace {
@@ -150,6 +151,34 @@ TEST_F(Monitors, AChangedScalingLeavesTheLensItsSizePlaceAndLabels) {
         EXPECT_EQ(form.ShownLabels()[id].width, labels[id].width);
     }
     EXPECT_TRUE(std::equal(picture.Data(), picture.Data() + 200 * 200, form.BackBuffer().Data()));
+}
+
+// What moves inward near the desktop's edge (the exposure indicator past the left edge, the readout and the
+// message bar past the top) goes by the edges beyond which no monitor shows anything: on the second monitor,
+// at negative coordinates, the lens is no nearer an edge than on the primary.
+TEST_F(Monitors, EdgeRulesGoByTheLensesOwnMonitor) {
+    Start();
+    Click(MenuId::ExpoCheck1);
+    const struct {
+        int left, top;
+        int readoutTop;
+        bool indicatorShifted;
+    } kRows[] = {
+        {-824, 200, 67, false},   // well inside the second monitor
+        {-1060, 200, 67, true},   // past the second monitor's left edge
+        {-824, -30, 115, false},  // above the second monitor's top
+        {300, 200, 67, false},    // on the primary
+        {-40, 200, 67, false},    // on the primary's left edge, over the second monitor: inside the desktop
+        {-40, 800, 67, true},     // the same below the second monitor, where nothing shows left of the primary
+    };
+    for (const auto& row : kRows) {
+        MoveTo(row.left, row.top);
+        EXPECT_EQ(LabelOf(LabelId::ColorLabel).top, row.readoutTop) << row.left << "," << row.top;
+        // The indicator's circle lies left of the centre, or 121 pixels further right when shifted.
+        const ExposureIndicator expected = ExposureIndicatorOf(form.PickedColor(), row.indicatorShifted ? -31 : 0);
+        const int centreX = (expected.circle.left + expected.circle.right) / 2;
+        EXPECT_EQ(LensPixel(centreX, 100), expected.fill) << row.left << "," << row.top;
+    }
 }
 
 }  // namespace
