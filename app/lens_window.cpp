@@ -140,9 +140,13 @@ LRESULT LensWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             ShowMenu(lParam);
             return 0;
         case WM_TIMER:
-            if (wParam == Win32Timer::kTimerId)
+            if (wParam == Win32Timer::kMessageTimerId)
                 form_.Timer1Timer();
+            else if (wParam == Win32Timer::kReadoutTimerId)
+                form_.ReadoutTimerTimer();
             return 0;
+        case WM_GETOBJECT:
+            return AnswerGetObject(wParam, lParam);
         case WM_SETTINGCHANGE:
             form_.SettingsChanged();
             break;
@@ -171,6 +175,7 @@ LRESULT LensWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             DestroyWindow(window);
             return 0;
         case WM_DESTROY:
+            accessibility_.Disconnect();
             form_.FormDestroy();
             PostQuitMessage(0);
             return 0;
@@ -184,6 +189,17 @@ void LensWindow::Press(MouseButton button, WPARAM /*wParam*/, LPARAM lParam, boo
     // The window keeps the pointer while a button is down, so a drag continues outside the lens.
     SetCapture(host_.Handle());
     form_.MouseDown(button, CurrentModifiers(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), doubleClick);
+}
+
+// A screen reader (or another accessibility client) asks for the lens's client area: it gets the lens's own
+// accessible object, and the core learns that someone listens. Other objects are the system's.
+LRESULT LensWindow::AnswerGetObject(WPARAM wParam, LPARAM lParam) {
+    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT))
+        return DefWindowProcW(host_.Handle(), WM_GETOBJECT, wParam, lParam);
+    form_.WmGetObject();
+    if (const LRESULT object = accessibility_.ClientObject(wParam, [this] { return form_.AccessibleReadout(); }))
+        return object;
+    return DefWindowProcW(host_.Handle(), WM_GETOBJECT, wParam, lParam);
 }
 
 void LensWindow::ShowMenu(LPARAM lParam) {

@@ -7,6 +7,7 @@
 #include "app/label_painter.h"
 #include "lens/form_filter.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/win32_accessibility.h"
 #include "platform/win32/win32_window_host.h"
 
 namespace pixo {
@@ -15,7 +16,8 @@ namespace pixo {
 // messages into calls of the core's handlers and paints what the core composed.
 class LensWindow {
   public:
-    LensWindow(TFormFilter& form, Win32WindowHost& host) : form_(form), host_(host) {}
+    LensWindow(TFormFilter& form, Win32WindowHost& host, Win32Accessibility& accessibility)
+        : form_(form), host_(host), accessibility_(accessibility) {}
     LensWindow(const LensWindow&) = delete;
     LensWindow& operator=(const LensWindow&) = delete;
 
@@ -30,9 +32,11 @@ class LensWindow {
     void PaintInto(HDC dc);
     void ShowMenu(LPARAM lParam);
     void Press(MouseButton button, WPARAM wParam, LPARAM lParam, bool doubleClick);
+    LRESULT AnswerGetObject(WPARAM wParam, LPARAM lParam);
 
     TFormFilter& form_;
     Win32WindowHost& host_;
+    Win32Accessibility& accessibility_;
     LabelPainter labelPainter_;
     // The off-screen bitmap of double-buffered painting, made at the first paint; declared in the order
     // that lets each go before what it is selected into.

@@ -5,6 +5,7 @@
 #include "app/lens_pictures.h"
 #include "app/lens_window.h"
 #include "lens/form_filter.h"
+#include "platform/win32/win32_accessibility.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_dialogs.h"
@@ -64,14 +65,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     pixo::Win32Files files;
     pixo::Win32Clock clock;
     pixo::Win32Locale locale;
-    pixo::Win32Timer timer(host);
+    pixo::Win32Timer timer(host, pixo::Win32Timer::kMessageTimerId);
     pixo::Win32Dialogs dialogs(owner);
-    const pixo::Services services{screen, host,  clipboard, registry, shell,  sound,
-                                  files,  clock, locale,    timer,    dialogs};
+    pixo::Win32Timer readoutTimer(host, pixo::Win32Timer::kReadoutTimerId);
+    pixo::Win32Accessibility accessibility(host);
+    const pixo::Services services{screen, host,   clipboard, registry, shell,        sound,        files,
+                                  clock,  locale, timer,     dialogs,  readoutTimer, accessibility};
 
     pixo::TFormFilter form(services);
     pixo::LoadLensPictures(instance, form);
-    pixo::LensWindow window(form, host);
+    pixo::LensWindow window(form, host, accessibility);
     if (!window.Create(instance))
         return 1;
     ShowWindow(window.Handle(), SW_SHOW);

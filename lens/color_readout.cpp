@@ -1,4 +1,5 @@
-// The colour readout's commands: the picker and Pantone toggles, and the copy to the clipboard.
+// The colour readout's commands: the picker and Pantone toggles, the copy to the clipboard, and the readout
+// as screen readers are told it.
 #include "lens/form_filter.h"
 
 namespace pixo {
@@ -34,6 +35,15 @@ void TFormFilter::CopyColourNameClick() {
 void TFormFilter::NextNearestName() {
     options_.nearest = pixo::NextNearestName(options_.nearest);
     ShowPMSClick();
+}
+
+AccessibleTexts TFormFilter::AccessibleReadout() const {
+    return AccessibleTextsOf({.labels = labels_,
+                              .copied = readout_.CopyText(labels_),
+                              .picker = options_.colorPicker,
+                              .marked = measuring_.State().MarkSet,
+                              .pixel = XYReadoutPixel(services_.window.Left(), services_.window.Top()),
+                              .factor = zoom_.Factor()});
 }
 
 }  // namespace pixo

@@ -20,6 +20,7 @@ void TFormFilter::DrawTheLoupe() {
     // Near the desktop's top edge the readout and the message bar move down, so that they stay visible.
     PlaceLabels(labels_, options_, scene.edgeTop, zoom_.Step());
     bar_.FollowWindow(scene.edgeTop);
+    speech_.Changed();
 }
 
 void TFormFilter::ReInitAfterPopUp() {
@@ -51,9 +52,13 @@ LoupeScene TFormFilter::Scene(int left, int top) const {
 
 // The XY readout names the pixel the crosshair's centre shows, the one whose colour is read. While a mark is
 // set it shows the distance and direction from the mark, both taken at the lens centre.
+ScreenPoint TFormFilter::XYReadoutPixel(int left, int top) const {
+    return measuring_.State().MarkSet ? ScreenPoint{left + kLensSize / 2, top + kLensSize / 2}
+                                      : CrosshairPixel(left, top, zoom_.Factor());
+}
+
 void TFormFilter::UpdateXYReadout(int left, int top) {
-    const ScreenPoint picked = measuring_.State().MarkSet ? ScreenPoint{left + kLensSize / 2, top + kLensSize / 2}
-                                                          : CrosshairPixel(left, top, zoom_.Factor());
+    const ScreenPoint picked = XYReadoutPixel(left, top);
     Label& xy = labels_[LabelId::XYLabel];
     xy.color = measuring_.ReadoutColor();
     xy.text = measuring_.Readout(picked.x, picked.y, number_.decimal, number_.thousands).View();

@@ -6,7 +6,8 @@ namespace pixo {
 TFormFilter::TFormFilter(const Services& services)
     : services_(services),
       capture_(services.screen, services.window, services.clock),
-      bar_(labels_[LabelId::CropLabel], services.timer) {}
+      bar_(labels_[LabelId::CropLabel], services.timer),
+      speech_(services.clock, services.readoutTimer, services.accessibility, [this] { return AccessibleReadout(); }) {}
 
 void TFormFilter::FormCreate() {
     services_.window.SetBounds(200, 200, kLensSize, kLensSize);

@@ -15,12 +15,14 @@
 #include "commands/options.h"
 #include "commands/popup_menu.h"
 #include "commands/zoom.h"
+#include "lens/accessible_readout.h"
 #include "lens/colour_readout.h"
 #include "lens/labels.h"
 #include "lens/loupe_renderer.h"
 #include "lens/message_bar.h"
 #include "lens/mouse_router.h"
 #include "lens/program_places.h"
+#include "lens/screen_reader_readout.h"
 #include "measure/measuring.h"
 #include "platform/services.h"
 #include "raster/bitmap.h"
@@ -123,6 +125,15 @@ class TFormFilter {
     // Ctrl+N: names the nearest colour of the next chart (Off, Pantone PMS, RAL Classic, RAL Design).
     void NextNearestName();
 
+    // ---- Screen readers
+    // WM_GETOBJECT for the lens's client area: an accessibility client asked for the lens's object, so from
+    // now on the readout's changes raise events (ScreenReaderReadout).
+    void WmGetObject() { speech_.Listen(); }
+    // The tick of the timer that paces the screen readers' events.
+    void ReadoutTimerTimer() { speech_.Tick(); }
+    // The lens's accessible name, value and description as they are now (AccessibleTextsOf).
+    AccessibleTexts AccessibleReadout() const;
+
     // ---- Capture output
     // Saves what the selection says: the whole capture, a crop, or the stored Qframe.
     void save1Click();
@@ -195,6 +206,8 @@ class TFormFilter {
     void SettleInFront();
     LoupeScene Scene(int left, int top) const;
     void UpdateXYReadout(int left, int top);
+    // The pixel the XY readout names for a lens at (left, top).
+    ScreenPoint XYReadoutPixel(int left, int top) const;
     void RunKeyCommand(const KeyBinding& binding, Modifiers shift);
     void RunSelectionCommand(KeyCommand command);
     void ArrowKeyDown(int dx, int dy, Modifiers modifiers);
@@ -255,6 +268,7 @@ class TFormFilter {
     LoupeRenderer renderer_;
     MouseRouter mouse_;
     ProgramPlaces places_;
+    ScreenReaderReadout speech_;
     NumberFormat number_;
     KeyState keys_;
     SessionState session_;

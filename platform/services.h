@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/accessibility.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -28,6 +29,9 @@ struct Services {
     ILocale& locale;
     ITimer& timer;
     IDialogs& dialogs;
+    // The second timer of the lens window: it paces the screen readers' events (ScreenReaderReadout).
+    ITimer& readoutTimer;
+    IAccessibility& accessibility;
 };
 
 }  // namespace pixo

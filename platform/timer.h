@@ -2,7 +2,8 @@
 
 namespace pixo {
 
-// The lens window's one-shot message timer; each tick reaches the core's timer handler.
+// A one-shot timer of the lens window; each tick reaches the core's handler of that timer, which stops or
+// starts it again. The lens has two: the message bar's and the one that paces the screen readers' events.
 class ITimer {
   public:
     virtual ~ITimer() = default;

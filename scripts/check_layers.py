@@ -31,9 +31,11 @@ INCLUDE = re.compile(r'^[ \t]*#[ \t]*include[ \t]*([<"])([^>"\n]+)[>"]', re.MULT
 INCLUDE_FOLDERS = ["", "tests"]  # the top of the tree and tests/, relative to ROOT
 WINDOWS_HEADER = re.compile(
     r"(?:windows|windowsx|win[a-z0-9]*|commdlg|commctrl|mmsystem|objbase|ole2|shellapi|shlobj|shobjidl|"
-    r"shlwapi|knownfolders|wincodec|dwmapi|uxtheme|versionhelpers)\.h$", re.IGNORECASE)
+    r"shlwapi|knownfolders|wincodec|dwmapi|uxtheme|versionhelpers|oleacc|oleauto|uiautomation[a-z]*)\.h$",
+    re.IGNORECASE)
 WINDOWS_LIBRARIES = {"kernel32", "user32", "gdi32", "shell32", "ole32", "oleaut32", "comdlg32", "comctl32",
-                     "winmm", "version", "uuid", "advapi32", "windowscodecs", "dwmapi", "uxtheme", "shlwapi"}
+                     "winmm", "version", "uuid", "advapi32", "windowscodecs", "dwmapi", "uxtheme", "shlwapi",
+                     "oleacc"}
 SKIPPED_FOLDERS = {"build", "node_modules"}
 LINK_KEYWORDS = {"PUBLIC", "PRIVATE", "INTERFACE", "LINK_PUBLIC", "LINK_PRIVATE", "LINK_INTERFACE_LIBRARIES"}
 

@@ -14,4 +14,8 @@ void Win32Clock::Sleep(int milliseconds) {
     ::Sleep(milliseconds > 0 ? static_cast<DWORD>(milliseconds) : 0);
 }
 
+std::int64_t Win32Clock::TickCount() {
+    return static_cast<std::int64_t>(GetTickCount64());
+}
+
 }  // namespace pixo

@@ -3,12 +3,12 @@
 namespace pixo {
 
 void Win32Timer::Start(int milliseconds) {
-    SetTimer(host_.Handle(), kTimerId, static_cast<UINT>(milliseconds), nullptr);
+    SetTimer(host_.Handle(), id_, static_cast<UINT>(milliseconds), nullptr);
     running_ = true;
 }
 
 void Win32Timer::Stop() {
-    KillTimer(host_.Handle(), kTimerId);
+    KillTimer(host_.Handle(), id_);
     running_ = false;
 }
 

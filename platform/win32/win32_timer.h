@@ -7,17 +7,21 @@
 
 namespace pixo {
 
-// The one-shot message timer of the lens window (timer id 1).
+// A one-shot timer of the lens window, told apart from the window's other timer by its id: the window
+// procedure passes WM_TIMER with that id to the timer's handler.
 class Win32Timer final : public ITimer {
   public:
-    static constexpr UINT_PTR kTimerId = 1;
-    explicit Win32Timer(const Win32WindowHost& host) : host_(host) {}
+    static constexpr UINT_PTR kMessageTimerId = 1;  // the message bar's (Timer1Timer)
+    static constexpr UINT_PTR kReadoutTimerId = 2;  // the screen readers' pace (ReadoutTimerTimer)
+
+    Win32Timer(const Win32WindowHost& host, UINT_PTR id) : host_(host), id_(id) {}
     void Start(int milliseconds) override;
     void Stop() override;
     bool Running() override { return running_; }
 
   private:
     const Win32WindowHost& host_;
+    UINT_PTR id_;
     bool running_ = false;
 };
 

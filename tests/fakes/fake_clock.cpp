@@ -20,6 +20,7 @@ void FakeClock::Sleep(int milliseconds) {
 }
 
 void FakeClock::Advance(long long milliseconds) {
+    ticks += milliseconds;
     long long ofDay = (((now.hour * 60LL + now.minute) * 60 + now.second) * 1000 + now.millisecond) + milliseconds;
     long long days = ofDay / kMillisecondsPerDay;
     ofDay %= kMillisecondsPerDay;

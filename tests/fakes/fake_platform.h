@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/fake_accessibility.h"
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
@@ -33,8 +34,11 @@ struct FakePlatform {
     FakeLocale locale;
     FakeTimer timer;
     FakeDialogs dialogs;
+    FakeTimer readoutTimer;
+    FakeAccessibility accessibility;
 
-    pixo::Services services{screen, window, clipboard, registry, shell, sound, files, clock, locale, timer, dialogs};
+    pixo::Services services{screen, window, clipboard, registry, shell,        sound,        files,
+                            clock,  locale, timer,     dialogs,  readoutTimer, accessibility};
 };
 
 }  // namespace pixo

@@ -174,10 +174,10 @@ TEST(Package, TheProgramNeedsOnlyDllsThatComeWithWindows) {
     const std::string image = ReadAll(PackageFolder() + L"pixoscope.exe");
     ASSERT_GT(image.size(), 4096u);
     // Part of every Windows the program runs on; a DLL added here must be one too (no compiler runtime).
-    const std::set<std::wstring> kWindowsDlls = {L"advapi32.dll", L"comctl32.dll", L"comdlg32.dll",     L"gdi32.dll",
-                                                 L"kernel32.dll", L"msvcrt.dll",   L"ole32.dll",        L"oleaut32.dll",
-                                                 L"shell32.dll",  L"shlwapi.dll",  L"user32.dll",       L"version.dll",
-                                                 L"winmm.dll",    L"uxtheme.dll",  L"windowscodecs.dll"};
+    const std::set<std::wstring> kWindowsDlls = {
+        L"advapi32.dll", L"comctl32.dll", L"comdlg32.dll", L"gdi32.dll",        L"kernel32.dll", L"msvcrt.dll",
+        L"ole32.dll",    L"oleaut32.dll", L"oleacc.dll",   L"shell32.dll",      L"shlwapi.dll",  L"user32.dll",
+        L"version.dll",  L"winmm.dll",    L"uxtheme.dll",  L"windowscodecs.dll"};
     const std::vector<std::wstring> dlls = ImportedDlls(image);
     EXPECT_FALSE(dlls.empty());
     for (const std::wstring& dll : dlls)
