@@ -10,12 +10,14 @@
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_locale.h"
+#include "platform/win32/win32_picture_encoder.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_screen_capture.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_sound.h"
 #include "platform/win32/win32_timer.h"
 #include "platform/win32/win32_window_host.h"
+#include "platform/win32/win32_worker.h"
 
 namespace {
 
@@ -66,8 +68,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     pixo::Win32Locale locale;
     pixo::Win32Timer timer(host);
     pixo::Win32Dialogs dialogs(owner);
-    const pixo::Services services{screen, host,  clipboard, registry, shell,  sound,
-                                  files,  clock, locale,    timer,    dialogs};
+    pixo::Win32PictureEncoder pictures;
+    // Made after the services its jobs use, so that it ends (and lets its job end) before they go.
+    pixo::Win32Worker worker(host);
+    const pixo::Services services{screen, host,   clipboard, registry, shell,    sound, files,
+                                  clock,  locale, timer,     dialogs,  pictures, worker};
 
     pixo::TFormFilter form(services);
     pixo::LoadLensPictures(instance, form);

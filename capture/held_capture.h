@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/error.h"
 #include "platform/screen_capture.h"
 #include "raster/bitmap.h"
@@ -27,14 +29,16 @@ class HeldCapture {
     bool Held() const { return held_; }
     State Freshness() const { return state_; }
     bool HasPixels() const { return state_ != State::Absent; }
-    const Bitmap& Pixels() const { return pixels_; }
+    const Bitmap& Pixels() const { return *pixels_; }
+    // The pixels as they are now, unchanging for as long as the snapshot is held.
+    std::shared_ptr<const Bitmap> Snapshot() const { return pixels_; }
     // Why the last grab failed, while the capture is stale or absent because of it.
     const Failure& LastFailure() const { return lastFailure_; }
     // One captured pixel; black where the capture has none, as the view shows it.
-    Color PixelAt(int x, int y) const { return pixels_.GetPixel(x, y); }
+    Color PixelAt(int x, int y) const { return pixels_->GetPixel(x, y); }
 
   private:
-    Bitmap pixels_;
+    std::shared_ptr<Bitmap> pixels_ = std::make_shared<Bitmap>();
     bool held_ = false;
     State state_ = State::Absent;
     Failure lastFailure_;

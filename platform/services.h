@@ -6,12 +6,14 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/locale.h"
+#include "platform/picture_encoder.h"
 #include "platform/registry.h"
 #include "platform/screen_capture.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/timer.h"
 #include "platform/window_host.h"
+#include "platform/worker.h"
 
 namespace pixo {
 
@@ -28,6 +30,8 @@ struct Services {
     ILocale& locale;
     ITimer& timer;
     IDialogs& dialogs;
+    IPictureEncoder& pictures;
+    IWorker& worker;
 };
 
 }  // namespace pixo

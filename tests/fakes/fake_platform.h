@@ -5,12 +5,14 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_locale.h"
+#include "fakes/fake_picture_encoder.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_screen_capture.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_sound.h"
 #include "fakes/fake_timer.h"
 #include "fakes/fake_window_host.h"
+#include "fakes/fake_worker.h"
 #include "platform/services.h"
 
 namespace pixo {
@@ -33,8 +35,11 @@ struct FakePlatform {
     FakeLocale locale;
     FakeTimer timer;
     FakeDialogs dialogs;
+    FakePictureEncoder pictures;
+    FakeWorker worker;
 
-    pixo::Services services{screen, window, clipboard, registry, shell, sound, files, clock, locale, timer, dialogs};
+    pixo::Services services{screen, window, clipboard, registry, shell,    sound, files,
+                            clock,  locale, timer,     dialogs,  pictures, worker};
 };
 
 }  // namespace pixo

@@ -14,6 +14,7 @@ class LensFixture : public ::testing::Test {
     LensFixture() {
         platform.window.onPositionChanged = [this] { form.WmWindowPosChanged(); };
         platform.timer.onTick = [this] { form.Timer1Timer(); };
+        platform.worker.onDone = [this](std::unique_ptr<JobResult> result) { form.JobDone(std::move(result)); };
         SetPlatePictures(form);
     }
 
