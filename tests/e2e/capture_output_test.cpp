@@ -1,9 +1,13 @@
 // Saving captures as a user does: Insert for the whole screen, C at the start and at two corners for a crop,
-// Q likewise and then Space for a Qframe, the clipboard option, and a capture folder that cannot be made. The
-// saved files are read back with the system's own BMP loader and compared with the test desktop pixel for
-// pixel. The lens runs as a developer build (the marker file beside it), so its captures go to
-// "Screendumps" beside the program, a folder these scenarios own.
+// Q likewise and then Space for a Qframe, the clipboard option, PNG files, and a capture folder that cannot be
+// made. The saved files are read back with the system's own BMP loader or imaging component and compared with
+// the test desktop pixel for pixel. The lens runs as a developer build (the marker file beside it), so its
+// captures go to "Screendumps" beside the program, a folder these scenarios own.
+#include <objbase.h>
+#include <wincodec.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -59,6 +63,40 @@ ScreenPicture LoadBmp(const std::wstring& path) {
     GetObjectW(bitmap, sizeof(info), &info);
     ScreenPicture picture = ReadBitmap(bitmap, info.bmWidth, info.bmHeight);
     DeleteObject(bitmap);
+    return picture;
+}
+
+// A PNG file as the system's imaging component reads it; an empty picture when it cannot, or when it is not
+// 24-bit RGB.
+ScreenPicture LoadPng(const std::wstring& path) {
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    IWICImagingFactory* factory = nullptr;
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* frame = nullptr;
+    UINT width = 0;
+    UINT height = 0;
+    WICPixelFormatGUID format{};
+    ScreenPicture picture;
+    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                   reinterpret_cast<void**>(&factory))) &&
+        SUCCEEDED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
+                                                     WICDecodeMetadataCacheOnDemand, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height)) &&
+        SUCCEEDED(frame->GetPixelFormat(&format)) && IsEqualGUID(format, GUID_WICPixelFormat24bppBGR)) {
+        std::vector<BYTE> bgr(static_cast<std::size_t>(width) * height * 3);
+        if (SUCCEEDED(frame->CopyPixels(nullptr, width * 3, static_cast<UINT>(bgr.size()), bgr.data()))) {
+            picture = ScreenPicture(0, 0, static_cast<int>(width), static_cast<int>(height));
+            for (std::size_t i = 0; i < picture.Pixels().size(); ++i)
+                picture.At(static_cast<int>(i % width), static_cast<int>(i / width)) =
+                    MakeRgb(bgr[3 * i + 2], bgr[3 * i + 1], bgr[3 * i]);
+        }
+    }
+    for (IUnknown* object : std::initializer_list<IUnknown*>{frame, decoder, factory}) {
+        if (object != nullptr)
+            object->Release();
+    }
+    if (com)
+        CoUninitialize();
     return picture;
 }
 
@@ -127,11 +165,12 @@ class CaptureOutput : public LensSession {
     // Sets up the capture folder's place before the lens starts; it does not exist by default.
     virtual void PrepareFolder() {}
 
-    // The names of the pictures in the capture folder, sorted. (A file being written has another name.)
-    std::vector<std::wstring> Captures() const {
+    // The names of the pictures of one type in the capture folder, sorted. (A file being written has another
+    // name.)
+    std::vector<std::wstring> Captures(const std::wstring& extension = L".bmp") const {
         std::vector<std::wstring> names;
         WIN32_FIND_DATAW found{};
-        const HANDLE search = FindFirstFileW((folder_ + L"\\*.bmp").c_str(), &found);
+        const HANDLE search = FindFirstFileW((folder_ + L"\\*" + extension).c_str(), &found);
         if (search == INVALID_HANDLE_VALUE)
             return names;
         do {
@@ -142,19 +181,27 @@ class CaptureOutput : public LensSession {
         std::sort(names.begin(), names.end());
         return names;
     }
-    // Waits until the folder holds `count` files, the last of them (by name) starting with `prefix`, and
-    // reads that one. A file appears under its name only once it is complete.
-    ScreenPicture WaitForCapture(std::size_t count, const std::wstring& prefix) {
+    // Waits until the folder holds `count` files of the type, and reads the last of them (by name) that starts
+    // with `prefix`. A file appears under its name only once it is complete.
+    ScreenPicture WaitForCapture(std::size_t count,
+                                 const std::wstring& prefix,
+                                 const std::wstring& extension = L".bmp") {
         std::vector<std::wstring> names;
-        const bool there = WaitUntil([&] { return (names = Captures()).size() == count; }, kActionTimeout);
+        const bool there = WaitUntil([&] { return (names = Captures(extension)).size() == count; }, kActionTimeout);
         EXPECT_TRUE(there) << "the capture folder holds " << names.size() << " files, expected " << count;
-        if (!there)
+        const auto last = std::find_if(names.rbegin(), names.rend(),
+                                       [&](const std::wstring& name) { return name.rfind(prefix, 0) == 0; });
+        if (!there || last == names.rend()) {
+            ADD_FAILURE() << "no capture of that kind";
             return {};
-        const std::wstring& name = names.back();
-        EXPECT_EQ(name.rfind(prefix, 0), 0u) << std::string(name.begin(), name.end());
-        EXPECT_EQ(name.size(), prefix.size() + 19 + 4) << "prefix, yyyymmdd-hhnnss-zzz and .bmp";
-        const ScreenPicture picture = LoadBmp(folder_ + L"\\" + name);
-        EXPECT_FALSE(picture.Empty()) << "the system cannot read the file";
+        }
+        EXPECT_EQ(last->size(), prefix.size() + 19 + extension.size()) << "prefix, yyyymmdd-hhnnss-zzz and type";
+        return Load(*last, extension);
+    }
+    ScreenPicture Load(const std::wstring& name, const std::wstring& extension) const {
+        const std::wstring path = folder_ + L"\\" + name;
+        const ScreenPicture picture = extension == L".png" ? LoadPng(path) : LoadBmp(path);
+        EXPECT_FALSE(picture.Empty()) << "the system cannot read the file, or it is not 24-bit RGB";
         return picture;
     }
     // Moves the lens by the keyboard, ten pixels a press with Ctrl.
@@ -273,6 +320,52 @@ TEST_F(BlockedCaptureFolder, SavingShowsWhatFailedInFrontWritesNothingAndTheLens
         << "the lens is behind another window";
     PressOnLens(VK_RIGHT);
     ExpectLensAt(was.x + 1, was.y);
+}
+
+// "Save Captures as PNG", stored on by an earlier run.
+class PngCaptureOutput : public CaptureOutput {
+  protected:
+    void StoreEarlierSettings() override {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Kestrow Software\\Pixoscope (developer build)", 0,
+                                  nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        const DWORD on = 1;
+        RegSetValueExW(key, L"SavePNG", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof(on));
+        RegCloseKey(key);
+    }
+};
+
+TEST_F(PngCaptureOutput, InsertAndACropEachWriteAPngOfTheScreen) {
+    PressOnLens(VK_INSERT);
+    EXPECT_EQ(CheckCapture(WaitForCapture(1, L"Scrn_", L".png"), WholeScreen(), Variant::Plain), "");
+
+    PressOnLens('C');
+    PressOnLens('C');  // the first corner: the lens centre at (300, 300)
+    MoveLensBy(20, 15);
+    PressOnLens('C');
+    EXPECT_EQ(CheckCapture(WaitForCapture(2, L"Crop_", L".png"), {300, 300, 500, 450}, Variant::Plain), "");
+    EXPECT_TRUE(Captures(L".bmp").empty());
+}
+
+// The saves are made off the lens's thread. Insert held down asks for a save at every repeat: while the queue
+// of them takes seconds to write, the lens takes keys and moves. Ctrl+X then waits for every one; none is lost.
+TEST_F(PngCaptureOutput, TheLensTakesKeysWhileSavesRunAndClosingLosesNone) {
+    constexpr int kSaves = 40;
+    ASSERT_TRUE(ExpectLensInFront());
+    input::HoldKey(VK_INSERT, kSaves);
+    MoveLensBy(1, 0);
+    const std::size_t writtenWhenMoved = Captures(L".png").size();
+    EXPECT_LT(writtenWhenMoved, static_cast<std::size_t>(kSaves) / 2) << "the keys were taken only after the saves";
+
+    PressOnLens('X', {VK_CONTROL});
+    ASSERT_TRUE(LensProcess().WaitForExit(milliseconds(60000))) << "the program still runs after Ctrl+X";
+    const std::vector<std::wstring> names = Captures(L".png");
+    ASSERT_EQ(names.size(), static_cast<std::size_t>(kSaves));
+    for (const std::wstring& name : names)
+        EXPECT_EQ(CheckCapture(Load(name, L".png"), WholeScreen(), Variant::Plain), "")
+            << std::string(name.begin(), name.end());
+    std::printf("%zu of %d saves were written when the lens had moved\n", writtenWhenMoved, kSaves);
 }
 
 }  // namespace
