@@ -6,6 +6,7 @@
 #include "commands/keys.h"
 #include "platform/win32/dib_info.h"
 #include "platform/win32/win32_timer.h"
+#include "platform/win32/win32_worker.h"
 #include "resources/resource_ids.h"
 
 namespace pixo {
@@ -147,6 +148,10 @@ LRESULT LensWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_GETOBJECT:
             return AnswerGetObject(wParam, lParam);
+        case Win32Worker::kJobDoneMessage:
+            // A save made off the window's thread is done; the message owns its result.
+            form_.JobDone(Win32Worker::Received(lParam));
+            return 0;
         case WM_SETTINGCHANGE:
             form_.SettingsChanged();
             break;

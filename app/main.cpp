@@ -11,12 +11,14 @@
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_locale.h"
+#include "platform/win32/win32_picture_encoder.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_screen_capture.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_sound.h"
 #include "platform/win32/win32_timer.h"
 #include "platform/win32/win32_window_host.h"
+#include "platform/win32/win32_worker.h"
 
 namespace {
 
@@ -69,8 +71,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     pixo::Win32Dialogs dialogs(owner);
     pixo::Win32Timer readoutTimer(host, pixo::Win32Timer::kReadoutTimerId);
     pixo::Win32Accessibility accessibility(host);
-    const pixo::Services services{screen, host,   clipboard, registry, shell,        sound,        files,
-                                  clock,  locale, timer,     dialogs,  readoutTimer, accessibility};
+    pixo::Win32PictureEncoder pictures;
+    // Made after the services its jobs use, so that it ends (and lets its job end) before they go.
+    pixo::Win32Worker worker(host);
+    const pixo::Services services{screen, host,  clipboard, registry,     shell,         sound,    files, clock,
+                                  locale, timer, dialogs,   readoutTimer, accessibility, pictures, worker};
 
     pixo::TFormFilter form(services);
     pixo::LoadLensPictures(instance, form);

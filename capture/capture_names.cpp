@@ -28,6 +28,10 @@ const char* CapturePrefix(CaptureKind kind) {
     return "";
 }
 
+const char* PictureExtension(PictureFormat format) {
+    return format == PictureFormat::Png ? ".png" : ".bmp";
+}
+
 std::string TimeStamp(const LocalTime& time) {
     char text[64];
     std::snprintf(text, sizeof(text), "%04d%02d%02d-%02d%02d%02d-%03d", time.year, time.month, time.day, time.hour,
@@ -35,19 +39,21 @@ std::string TimeStamp(const LocalTime& time) {
     return text;
 }
 
-std::string CaptureFileName(CaptureKind kind, const LocalTime& time) {
-    return CapturePrefix(kind) + TimeStamp(time) + ".bmp";
+std::string CaptureFileName(CaptureKind kind, const LocalTime& time, PictureFormat format) {
+    return CapturePrefix(kind) + TimeStamp(time) + PictureExtension(format);
 }
 
 std::string FreeCapturePath(const std::string& folder,
                             CaptureKind kind,
+                            PictureFormat format,
                             const LocalTime& time,
                             const std::function<bool(const std::string&)>& exists) {
     const std::string stem = folder + "\\" + CapturePrefix(kind) + TimeStamp(time);
-    std::string path = stem + ".bmp";
+    const std::string extension = PictureExtension(format);
+    std::string path = stem + extension;
     // A folder holds far fewer files than an int counts; the loop ends at the first free name.
     for (int n = 2; exists(path); ++n)
-        path = stem + "-" + std::to_string(n) + ".bmp";
+        path = stem + "-" + std::to_string(n) + extension;
     return path;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "capture/desktop.h"
 #include "platform/error.h"
 #include "platform/screen_capture.h"
@@ -30,17 +32,19 @@ class HeldCapture {
     bool Held() const { return held_; }
     State Freshness() const { return state_; }
     bool HasPixels() const { return state_ != State::Absent; }
-    const Bitmap& Pixels() const { return pixels_; }
+    const Bitmap& Pixels() const { return *pixels_; }
+    // The pixels as they are now, unchanging for as long as the snapshot is held.
+    std::shared_ptr<const Bitmap> Snapshot() const { return pixels_; }
     // Where the pixels lie on the screen, and the monitors they were grabbed from.
     const ScreenRect& Area() const { return area_; }
     const MonitorLayout& Monitors() const { return monitors_; }
     // Why the last grab failed, while the capture is stale or absent because of it.
     const Failure& LastFailure() const { return lastFailure_; }
     // The captured pixel at screen point (x, y); black where the capture has none, as the view shows it.
-    Color PixelAt(int x, int y) const { return pixels_.GetPixel(x - area_.left, y - area_.top); }
+    Color PixelAt(int x, int y) const { return pixels_->GetPixel(x - area_.left, y - area_.top); }
 
   private:
-    Bitmap pixels_;
+    std::shared_ptr<Bitmap> pixels_ = std::make_shared<Bitmap>();
     ScreenRect area_;
     MonitorLayout monitors_;
     bool held_ = false;

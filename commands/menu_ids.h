@@ -61,6 +61,7 @@ enum class MenuId : int {
     NearestRalClassic,
     NearestRalDesign,
     CopyColourName,
+    SavePng1,
     Count
 };
 

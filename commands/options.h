@@ -14,13 +14,12 @@ enum class LensMode { GlassOnly, Border, Ruler, Caliper };
 enum class NearestName { Off, Pantone, RalClassic, RalDesign };
 
 constexpr NearestName NextNearestName(NearestName name) {
-    return name == NearestName::RalDesign ? NearestName::Off
-                                          : static_cast<NearestName>(static_cast<int>(name) + 1);
+    return name == NearestName::RalDesign ? NearestName::Off : static_cast<NearestName>(static_cast<int>(name) + 1);
 }
 
 // The chart of a nearest-name choice other than Off.
 constexpr Chart ChartOf(NearestName name) {
-    return name == NearestName::RalClassic ? Chart::RalClassic
+    return name == NearestName::RalClassic  ? Chart::RalClassic
            : name == NearestName::RalDesign ? Chart::RalDesign
                                             : Chart::Pantone;
 }
@@ -46,6 +45,7 @@ struct Options {
     bool zoomWheel = false;
     bool soundOnSave = true;
     bool saveToClipboard = false;  // full screens and crops go to the clipboard instead of files
+    bool savePng = false;          // capture files are PNG instead of BMP, written off the window's thread
     bool recaptureBefore = false;  // a full-screen save recaptures first
     bool doubleBuffer = true;      // read once, at start
     bool plainFrame = false;       // a drawn frame instead of the lens picture

@@ -1,5 +1,6 @@
-// Saving captures: the whole screen, a crop or the stored Qframe, to a BMP file or to the clipboard; and
-// opening the saved pictures.
+// Saving captures: the whole screen, a crop or the stored Qframe, to a BMP or PNG file or to the clipboard;
+// and opening the saved pictures. BMP files are written at once; PNG files and clipboard pictures take longer
+// and are made off the window's thread (SaveQueue), their shutter and message following when they are done.
 #include <span>
 
 #include "capture/bmp_encoder.h"
@@ -8,15 +9,9 @@
 #include "raster/canvas.h"
 
 namespace pixo {
-namespace {
-
-// Another copy of the program may take each name chosen; after this many the save gives up.
-constexpr int kNameAttempts = 100;
-
-}  // namespace
 
 void TFormFilter::save1Click() {
-    (void)SaveCapture();  // every outcome has been shown to the user
+    (void)SaveCapture();  // every outcome has been shown to the user, or will be when the save is done
 }
 
 TFormFilter::SaveResult TFormFilter::SaveCapture() {
@@ -42,8 +37,10 @@ TFormFilter::SaveResult TFormFilter::SaveFullScreen() {
         }
     }
     if (options_.saveToClipboard)
-        return PutOnClipboard(capture_.Held().Pixels());
-    return WriteCaptureFile(CaptureKind::FullScreen, capture_.Held().Pixels());
+        return QueueSave(CaptureKind::FullScreen, SaveTarget::Clipboard, std::nullopt);
+    if (options_.savePng)
+        return QueueSave(CaptureKind::FullScreen, SaveTarget::File, std::nullopt);
+    return WriteBmpFile(CaptureKind::FullScreen, capture_.Held().Pixels());
 }
 
 // A region is saved only as far as it lies on the capture; one with nothing on it saves nothing. Whatever
@@ -52,6 +49,7 @@ TFormFilter::SaveResult TFormFilter::SaveFullScreen() {
 TFormFilter::SaveResult TFormFilter::SaveRegion() {
     const bool qframe = regions_.SavingQframe();
     const bool toClipboard = options_.saveToClipboard && !qframe;
+    const CaptureKind kind = qframe ? CaptureKind::Qframe : CaptureKind::Crop;
     const Bitmap& pixels = capture_.Held().Pixels();
     const std::optional<Region> region = ClipRegion(regions_.Crop(), capture_.Held().Area());
     if (!region) {
@@ -59,17 +57,19 @@ TFormFilter::SaveResult TFormFilter::SaveRegion() {
         bar_.ShowBriefly(kNothingToSaveCaption, kNothingSelectedColour);
         return SaveResult::NothingToSave;
     }
+    if (toClipboard || options_.savePng) {
+        EndRegionSave();
+        return QueueSave(kind, toClipboard ? SaveTarget::Clipboard : SaveTarget::File, region);
+    }
     Bitmap part;
     if (!part.TryResize(region->width, region->height)) {
         EndRegionSave();
-        ReportError(
-            "The capture was not saved: there is not enough memory for it.",
-            PlatformError{kOutOfMemoryCode, "Not enough memory resources are available to process this command."});
+        const SaveFailure failure = OutOfMemoryForSave();
+        ReportError(failure.whatFailed, failure.error);
         return SaveResult::Failed;
     }
     CopyRect(pixels, region->left, region->top, part, 0, 0, region->width, region->height, kOutsideCapture);
-    const SaveResult result =
-        toClipboard ? PutOnClipboard(part) : WriteCaptureFile(qframe ? CaptureKind::Qframe : CaptureKind::Crop, part);
+    const SaveResult result = WriteBmpFile(kind, part);
     EndRegionSave();
     return result;
 }
@@ -80,56 +80,68 @@ void TFormFilter::EndRegionSave() {
 }
 
 bool TFormFilter::EnsureCaptureFolder(std::string_view whatFailed) {
-    const std::string& folder = places_.CaptureFolder;
-    if (folder.empty()) {
-        // The system named no documents folder: a capture written anywhere else would be one the user
-        // never finds.
-        ReportError(std::string(whatFailed) + " There is no documents folder to keep captures in.", PlatformError{});
-        return false;
-    }
-    if (services_.files.FolderExists(folder))
-        return true;
-    if (const Failure failure = services_.files.CreateFolders(folder)) {
-        ReportError("The capture folder " + folder + " could not be created.", *failure);
+    if (const std::optional<SaveFailure> failure =
+            pixo::EnsureCaptureFolder(services_.files, places_.CaptureFolder, whatFailed)) {
+        ReportError(failure->whatFailed, failure->error);
         return false;
     }
     return true;
 }
 
-TFormFilter::SaveResult TFormFilter::WriteCaptureFile(CaptureKind kind, const Bitmap& bitmap) {
+TFormFilter::SaveResult TFormFilter::WriteBmpFile(CaptureKind kind, const Bitmap& bitmap) {
     if (!EnsureCaptureFolder("The capture was not saved."))
         return SaveResult::Failed;
-    IFiles& files = services_.files;
-    const LocalTime time = services_.clock.Now();
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        BmpPieces file(bitmap);
-        if (file.Size() == 0) {
-            ReportError("The capture was not saved: it is too large for a BMP file.", PlatformError{});
-            return SaveResult::Failed;
-        }
-        const std::string path = FreeCapturePath(places_.CaptureFolder, kind, time, [&](const std::string& p) {
-            return files.FileExists(p) || files.FolderExists(p);
-        });
-        // Encoded as it is written, a piece at a time; the file appears under its name only once it is complete.
-        const Failure failure =
-            files.WritePieces(path, file.Size(), [&file](std::span<std::uint8_t> piece) { file.Fill(piece); });
-        if (!failure)
-            return SaveResult::Saved;
-        // Another copy of the program took the name while this one wrote: the next free name is taken.
-        if (failure->code == kNameTakenCode && attempt + 1 < kNameAttempts)
-            continue;
-        ReportError("The capture was not saved to " + path + ".", *failure);
+    if (BmpPieces(bitmap).Size() == 0) {
+        ReportError("The capture was not saved: it is too large for a BMP file.", PlatformError{});
         return SaveResult::Failed;
     }
-    return SaveResult::Failed;
-}
-
-TFormFilter::SaveResult TFormFilter::PutOnClipboard(const Bitmap& bitmap) {
-    if (const Failure failure = services_.clipboard.SetBitmap(bitmap)) {
-        ReportError("The capture was not put on the clipboard.", *failure);
+    IFiles& files = services_.files;
+    // Encoded as it is written, a piece at a time; the file appears under its name only once it is complete.
+    const auto write = [&](const std::string& path) {
+        BmpPieces file(bitmap);
+        return files.WritePieces(path, file.Size(), [&file](std::span<std::uint8_t> piece) { file.Fill(piece); });
+    };
+    const std::optional<SaveFailure> failure =
+        WriteCaptureFile(files, places_.CaptureFolder, kind, PictureFormat::Bmp, services_.clock.Now(), write);
+    if (failure) {
+        ReportError(failure->whatFailed, failure->error);
         return SaveResult::Failed;
     }
     return SaveResult::Saved;
+}
+
+// The save takes the capture as it is now; what the user hears and sees of it comes with SaveFinished.
+TFormFilter::SaveResult TFormFilter::QueueSave(CaptureKind kind, SaveTarget target, std::optional<Region> part) {
+    saves_.Submit({.kind = kind,
+                   .target = target,
+                   .capture = capture_.Held().Snapshot(),
+                   .part = part,
+                   .folder = places_.CaptureFolder,
+                   .time = services_.clock.Now(),
+                   .shutter = options_.soundOnSave});
+    return SaveResult::Queued;
+}
+
+void TFormFilter::SaveFinished(SaveOutcome& outcome) {
+    const SaveRequest& request = outcome.request;
+    std::optional<SaveFailure> failure = std::move(outcome.failure);
+    if (!failure && outcome.picture) {
+        if (const Failure put = services_.clipboard.SetPicture(std::move(outcome.picture)))
+            failure = SaveFailure{"The capture was not put on the clipboard.", *put};
+    }
+    if (failure) {
+        // While the session ends nobody is there to answer a box, and it would hold up the log-off.
+        if (!session_.ending)
+            ReportError(failure->whatFailed, failure->error);
+        return;
+    }
+    if (request.shutter)
+        (void)PlayResourceSound("ShutterSound");  // a missing sound has been reported; the save is done
+    // A crop says where it went, unless a new selection has taken the bar meanwhile.
+    if (request.kind == CaptureKind::Crop && !regions_.RegionPending()) {
+        bar_.ShowBriefly(CropSavedCaption(request.target == SaveTarget::Clipboard), kInformationColour);
+        ReInitAfterPopUp();
+    }
 }
 
 void TFormFilter::OpenDumps1Click() {

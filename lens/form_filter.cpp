@@ -7,7 +7,10 @@ TFormFilter::TFormFilter(const Services& services)
     : services_(services),
       capture_(services.screen, services.window, services.clock),
       bar_(labels_[LabelId::CropLabel], services.timer),
-      speech_(services.clock, services.readoutTimer, services.accessibility, [this] { return AccessibleReadout(); }) {}
+      speech_(services.clock, services.readoutTimer, services.accessibility, [this] { return AccessibleReadout(); }),
+      saves_(services.worker, {services.files, services.pictures, services.clipboard}, [this](SaveOutcome& outcome) {
+          SaveFinished(outcome);
+      }) {}
 
 void TFormFilter::FormCreate() {
     services_.window.SetBounds(200, 200, kLensSize, kLensSize);
@@ -34,7 +37,12 @@ void TFormFilter::FormDestroy() {
     ReleaseScreen();
 }
 
+// The window closes (Ctrl+X, the system's close): the saves still running finish first, so that none is lost.
+// The lens goes at once rather than stand still until they are written.
 void TFormFilter::FormClose() {
+    if (saves_.Count() > 0)
+        (void)services_.window.Hide();  // a lens the platform will not hide is closed all the same
+    saves_.FinishAll();
     WriteSettings();
 }
 

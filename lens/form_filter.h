@@ -10,6 +10,7 @@
 #include "capture/corner_selection.h"
 #include "capture/recapture.h"
 #include "capture/region_selection.h"
+#include "capture/save_queue.h"
 #include "commands/key_map.h"
 #include "commands/keys.h"
 #include "commands/options.h"
@@ -36,7 +37,8 @@ enum class MouseButton { Left, Right, Middle };
 // magnification, measuring, region selection, the capture, the readout, the message bar, the picture). Its
 // handlers keep the names they are known by (see docs/glossary.md) and only pass events on and apply what
 // the components answer. It reaches the platform only through the services it is given, so the native tests
-// can drive it whole.
+// can drive it whole. It runs on the window's thread; the only work that leaves it is a save's (SaveQueue),
+// which comes back to it as a message.
 class TFormFilter {
   public:
     static constexpr int kLensSize = LoupeRenderer::kSize;
@@ -144,6 +146,8 @@ class TFormFilter {
     void SaveStoredQframe();
     // I: shows or hides the stored Qframe's place and size in the message bar.
     void ShowStoredQframe();
+    // A job of the worker thread is done (a message to the window): a PNG file or clipboard picture made.
+    void JobDone(std::unique_ptr<JobResult> result) { saves_.Done(std::move(result)); }
 
     // ---- Settings store
     void ReadSettings();
@@ -187,6 +191,7 @@ class TFormFilter {
     bool CaptureHeld() const { return capture_.Held().Held(); }
     HeldCapture::State CaptureFreshness() const { return capture_.Held().Freshness(); }
     const CaptureControl& Capture() const { return capture_; }
+    const SaveQueue& Saves() const { return saves_; }
     Color PickedColor() const { return readout_.Picked(); }
     const Options& CurrentOptions() const { return options_; }
     const Zoom& Magnification() const { return zoom_; }
@@ -224,14 +229,18 @@ class TFormFilter {
     void MeasureKeyDown(Modifiers shift);
     void EndMeasuring();
     void AfterMeasureRestore(const MeasureRestore& restore);
-    enum class SaveResult { Saved, NothingToSave, Failed };
+    // Queued: the save runs off the window's thread and reports itself when done (SaveFinished).
+    enum class SaveResult { Saved, Queued, NothingToSave, Failed };
     [[nodiscard]] SaveResult SaveCapture();
     SaveResult SaveRegion();
     SaveResult SaveFullScreen();
     // Writes the bitmap as a BMP file of that kind into the capture folder, creating the folder first; a
     // failure has been reported when it returns.
-    SaveResult WriteCaptureFile(CaptureKind kind, const Bitmap& bitmap);
-    SaveResult PutOnClipboard(const Bitmap& bitmap);
+    SaveResult WriteBmpFile(CaptureKind kind, const Bitmap& bitmap);
+    // Hands the held capture (or a part of it) to the save queue, to become a PNG file or a clipboard picture.
+    SaveResult QueueSave(CaptureKind kind, SaveTarget target, std::optional<Region> part);
+    // A queued save is done: its shutter and message, or its failure.
+    void SaveFinished(SaveOutcome& outcome);
     // Whether the capture folder exists now, created if need be; reports why not, after `whatFailed`.
     bool EnsureCaptureFolder(std::string_view whatFailed);
     void EndRegionSave();
@@ -254,6 +263,7 @@ class TFormFilter {
     struct SessionState {
         bool doubleBuffered = false;           // decided once, at creation
         bool settingsRefusalReported = false;  // the next refused writes of this run are not reported again
+        bool ending = false;                   // the session ends: no more boxes
     };
 
     Services services_;
@@ -269,6 +279,7 @@ class TFormFilter {
     MouseRouter mouse_;
     ProgramPlaces places_;
     ScreenReaderReadout speech_;
+    SaveQueue saves_;
     NumberFormat number_;
     KeyState keys_;
     SessionState session_;

@@ -115,9 +115,13 @@ void TFormFilter::WriteSettings() {
 }
 
 void TFormFilter::WmEndSession(bool ending) {
-    // No box while the session ends: nobody is there to answer it, and it would hold up the log-off.
-    if (ending)
-        StoreSettings(false);
+    if (!ending)
+        return;
+    // No box while the session ends: nobody is there to answer it, and it would hold up the log-off. The
+    // saves still running finish first: the system ends the program once this returns.
+    session_.ending = true;
+    saves_.FinishAll();
+    StoreSettings(false);
 }
 
 // A refused write loses the user's settings (the machine-wide key for a user who may only read it), so it

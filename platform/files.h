@@ -32,7 +32,8 @@ constexpr std::size_t kFilePieceBytes = std::size_t{1} << 20;
 // written under that name, and the caller may choose another.
 inline constexpr int kNameTakenCode = 80;
 
-// Paths are UTF-8 with backslashes. Failures carry the system's code and text.
+// Paths are UTF-8 with backslashes. Failures carry the system's code and text. Saves write from the worker's
+// thread (platform/worker.h) while the window's thread may use the files too: every call stands on its own.
 class IFiles {
   public:
     virtual ~IFiles() = default;

@@ -7,12 +7,14 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/locale.h"
+#include "platform/picture_encoder.h"
 #include "platform/registry.h"
 #include "platform/screen_capture.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/timer.h"
 #include "platform/window_host.h"
+#include "platform/worker.h"
 
 namespace pixo {
 
@@ -32,6 +34,8 @@ struct Services {
     // The second timer of the lens window: it paces the screen readers' events (ScreenReaderReadout).
     ITimer& readoutTimer;
     IAccessibility& accessibility;
+    IPictureEncoder& pictures;
+    IWorker& worker;
 };
 
 }  // namespace pixo

@@ -70,6 +70,7 @@ const std::array<SettingRow, kSettingCount> kSettingRows = {
     Integer("Frame2Y", I::Frame2Y, 0),
     // Added later.
     {.name = "NearestName", .integer = I::NearestName, .defaultValue = 0, .validLow = 0, .validHigh = 3},
+    Option("SavePNG", Flag<&Options::savePng>()),
 };
 
 const std::array<const SettingRow*, kSettingCount>& WritingOrder() {

@@ -55,7 +55,7 @@ struct SettingRow {
 // The values of the first version, and all of them: later values come after those, in reading and in writing
 // order, so that settings stored by an older version stay valid and an older version reads newer ones.
 inline constexpr std::size_t kFirstVersionSettingCount = 41;
-inline constexpr std::size_t kSettingCount = 42;
+inline constexpr std::size_t kSettingCount = 43;
 
 // Every stored value, in reading order. Later rows win within a radio group: "RULER" and "CALIPER" come
 // after "ShowPicture", "LAB" after "XYZ" after "HSB" after "CMYK".

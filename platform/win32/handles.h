@@ -75,6 +75,9 @@ struct FreeGlobalMemory {
 struct FreeLocalMemory {
     void operator()(HLOCAL memory) const { LocalFree(memory); }
 };
+struct CloseKernelObject {
+    void operator()(HANDLE object) const { CloseHandle(object); }
+};
 
 using FileHandle = UniqueHandle<FileTraits>;
 using MemoryDc = UniqueHandle<NullIsInvalid<HDC, DeleteMemoryDc>>;
@@ -89,6 +92,8 @@ using RegistryKey = UniqueHandle<NullIsInvalid<HKEY, CloseRegistryKey>>;
 // Global memory for the clipboard: released (not freed) once the clipboard has taken it.
 using GlobalMemory = UniqueHandle<NullIsInvalid<HGLOBAL, FreeGlobalMemory>>;
 using LocalMemory = UniqueHandle<NullIsInvalid<HLOCAL, FreeLocalMemory>>;
+// An event or another kernel object whose creation answers null when it fails.
+using KernelObject = UniqueHandle<NullIsInvalid<HANDLE, CloseKernelObject>>;
 
 // A window's device context from GetDC, given back with ReleaseDC.
 class WindowDc {

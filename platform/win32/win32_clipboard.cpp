@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <utility>
 
 #include "platform/win32/dib_info.h"
@@ -15,6 +16,20 @@ namespace {
 constexpr DWORD kSrgbColourSpace = 0x73524742;
 // English (United States): its ANSI code page is 1252.
 constexpr LCID kCp1252Locale = 0x0409;
+
+// A picture in every format it is offered in, each in global memory ready to be handed over.
+struct Win32Picture final : ClipboardPicture {
+    GlobalMemory dib;
+    GlobalMemory dibV5;
+    GlobalMemory png;  // none when no PNG file was given
+};
+
+// The format programs that paste PNG files ask for, registered under that name by every program that offers
+// it; 0 if the system would not register it.
+UINT PngFormat() {
+    static const UINT format = RegisterClipboardFormatW(L"PNG");
+    return format;
+}
 
 // Some of the calls below may fail without setting the thread's last error: each step clears it first, so
 // that an older code is never reported for it.
@@ -111,7 +126,9 @@ Failure Win32Clipboard::SetUnicodeText(std::string_view utf8) {
     return Put(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
 }
 
-Failure Win32Clipboard::SetBitmap(const Bitmap& bitmap) {
+Failure Win32Clipboard::PreparePicture(const Bitmap& bitmap,
+                                       std::span<const std::uint8_t> png,
+                                       std::unique_ptr<ClipboardPicture>& prepared) {
     if (bitmap.Empty())
         return PlatformError{0, "There is no picture to put on the clipboard"};
     const auto pixelBytes =
@@ -138,21 +155,35 @@ Failure Win32Clipboard::SetBitmap(const Bitmap& bitmap) {
     v5.bV5CSType = kSrgbColourSpace;
     v5.bV5Intent = LCS_GM_IMAGES;
 
-    // The data is made before the clipboard is opened, so that the clipboard is held only briefly.
-    GlobalMemory dib;
-    GlobalMemory dibV5;
-    if (Failure failure = PackedDib(info, bitmap, dib))
+    // All of it is made before the clipboard is opened, so that the clipboard is held only briefly.
+    auto picture = std::make_unique<Win32Picture>();
+    if (Failure failure = PackedDib(info, bitmap, picture->dib))
         return failure;
-    if (Failure failure = PackedDib(v5, bitmap, dibV5))
+    if (Failure failure = PackedDib(v5, bitmap, picture->dibV5))
         return failure;
+    if (!png.empty()) {
+        if (Failure failure = Allocate(png.size(), picture->png,
+                                       [&](std::byte* target) { std::memcpy(target, png.data(), png.size()); }))
+            return failure;
+    }
+    prepared = std::move(picture);
+    return std::nullopt;
+}
 
+Failure Win32Clipboard::SetPicture(std::unique_ptr<ClipboardPicture> picture) {
+    // Every picture put here was prepared here.
+    auto& prepared = static_cast<Win32Picture&>(*picture);
     const OpenedClipboard clipboard(OwnerOf(owner_));
     if (Failure failure = OpenAndEmpty(clipboard))
         return failure;
     // Programs that take only device-dependent bitmaps get CF_BITMAP, which the system makes from these.
-    if (Failure failure = Hand(CF_DIB, dib))
+    if (Failure failure = Hand(CF_DIB, prepared.dib))
         return failure;
-    return Hand(CF_DIBV5, dibV5);
+    if (Failure failure = Hand(CF_DIBV5, prepared.dibV5))
+        return failure;
+    if (!prepared.png || PngFormat() == 0)
+        return std::nullopt;
+    return Hand(PngFormat(), prepared.png);
 }
 
 std::optional<std::string> Win32Clipboard::GetText() {

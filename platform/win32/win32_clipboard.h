@@ -16,9 +16,13 @@ class Win32Clipboard final : public IClipboard {
     // same characters.
     Failure SetText(std::string_view cp1252) override;
     Failure SetUnicodeText(std::string_view utf8) override;
-    // Puts the bitmap as a bottom-up 32-bit CF_DIB and as CF_DIBV5 (bit fields with an opaque alpha, sRGB);
-    // the system offers it as CF_BITMAP as well.
-    Failure SetBitmap(const Bitmap& bitmap) override;
+    // Makes the bitmap a bottom-up 32-bit CF_DIB and a CF_DIBV5 (bit fields with an opaque alpha, sRGB), and
+    // the PNG file the registered "PNG" format; all in global memory, on any thread.
+    Failure PreparePicture(const Bitmap& bitmap,
+                           std::span<const std::uint8_t> png,
+                           std::unique_ptr<ClipboardPicture>& prepared) override;
+    // Hands the prepared formats to the clipboard; the system offers the bitmap as CF_BITMAP as well.
+    Failure SetPicture(std::unique_ptr<ClipboardPicture> picture) override;
     std::optional<std::string> GetText() override;
 
   private:

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/text_convert.h"
 
 namespace pixo {
@@ -14,29 +15,10 @@ namespace {
 constexpr wchar_t kTitle[] = L"Pixoscope";
 // Room for many file names when several are chosen; only the first is used.
 constexpr std::size_t kFileBufferLength = 32768;
+// The captures the picture-open dialog lists: PNG files and BMP files.
+constexpr wchar_t kCaptureTypes[] = L"*.png;*.bmp";
 // The thumbnails' size in the picture-open dialog, in pixels.
 constexpr int kThumbnailSize = 96;
-
-// Owns one COM interface pointer.
-template <typename T>
-class ComPtr {
-  public:
-    ComPtr() = default;
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    ~ComPtr() {
-        if (p_ != nullptr)
-            p_->Release();
-    }
-    T* Get() const { return p_; }
-    T* operator->() const { return p_; }
-    T** Put() { return &p_; }
-    void** PutVoid() { return reinterpret_cast<void**>(&p_); }
-    explicit operator bool() const { return p_ != nullptr; }
-
-  private:
-    T* p_ = nullptr;
-};
 
 // Shows every folder the dialog opens as thumbnails: the shell draws them with the system's imaging
 // component, which reads BMP, PNG, GIF, TIFF, JPEG, ICO and more. The dialog resets the view on every
@@ -110,7 +92,7 @@ DialogAnswer AskWithItemDialog(HWND owner, const std::wstring& folder) {
     dialog->GetOptions(&options);
     // The item dialog has no read-only box and is always resizable.
     dialog->SetOptions(options | FOS_ALLOWMULTISELECT | FOS_FILEMUSTEXIST | FOS_PATHMUSTEXIST | FOS_FORCEFILESYSTEM);
-    const COMDLG_FILTERSPEC filter{L"*.bmp", L"*.bmp"};
+    const COMDLG_FILTERSPEC filter{kCaptureTypes, kCaptureTypes};
     dialog->SetFileTypes(1, &filter);
     dialog->SetFileTypeIndex(1);
     ComPtr<IShellItem> start;
@@ -147,7 +129,7 @@ std::optional<std::string> AskWithClassicDialog(HWND owner, const std::wstring& 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = L"*.bmp\0*.bmp\0";
+    dialog.lpstrFilter = L"*.png;*.bmp\0*.png;*.bmp\0";
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "platform/files.h"
 
 namespace pixo {
@@ -21,10 +18,6 @@ class Win32Files final : public IFiles {
     Failure WritePieces(const std::string& path, std::uint64_t size, const FilePieces& fill) override;
     void RemoveLeftoverTemporaries(const std::string& folder) override;
     std::optional<FileVersion> FileVersionOf(const std::string& path) override;
-
-  private:
-    // The piece being written, kept from one write to the next.
-    std::vector<std::uint8_t> piece_;
 };
 
 }  // namespace pixo

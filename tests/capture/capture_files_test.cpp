@@ -77,7 +77,7 @@ TEST(CaptureNames, PrefixAndTimeStampFromTheClock) {
         {CaptureKind::Qframe, {999, 9, 1, 9, 5, 0, 0}, "Qframe_09990901-090500-000.bmp"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CaptureFileName(c.kind, c.time), c.name);
+        EXPECT_EQ(CaptureFileName(c.kind, c.time, PictureFormat::Bmp), c.name);
 }
 
 TEST(CaptureNames, ATakenNameGetsTheNextFreeNumber) {
@@ -85,10 +85,13 @@ TEST(CaptureNames, ATakenNameGetsTheNextFreeNumber) {
     std::set<std::string> existing;
     const auto exists = [&](const std::string& path) { return existing.count(path) != 0; };
     const std::string folder = "C:\\Docs\\Pixoscope\\Screendumps";
-    EXPECT_EQ(FreeCapturePath(folder, CaptureKind::Crop, time, exists), folder + "\\Crop_20261207-001532-045.bmp");
+    EXPECT_EQ(FreeCapturePath(folder, CaptureKind::Crop, PictureFormat::Bmp, time, exists),
+              folder + "\\Crop_20261207-001532-045.bmp");
     existing = {folder + "\\Crop_20261207-001532-045.bmp", folder + "\\Crop_20261207-001532-045-2.bmp"};
-    EXPECT_EQ(FreeCapturePath(folder, CaptureKind::Crop, time, exists), folder + "\\Crop_20261207-001532-045-3.bmp");
-    EXPECT_EQ(FreeCapturePath(folder, CaptureKind::Qframe, time, exists), folder + "\\Qframe_20261207-001532-045.bmp");
+    EXPECT_EQ(FreeCapturePath(folder, CaptureKind::Crop, PictureFormat::Bmp, time, exists),
+              folder + "\\Crop_20261207-001532-045-3.bmp");
+    EXPECT_EQ(FreeCapturePath(folder, CaptureKind::Qframe, PictureFormat::Bmp, time, exists),
+              folder + "\\Qframe_20261207-001532-045.bmp");
 }
 
 TEST(ClipRegion, KeepsThePartOnTheCapture) {

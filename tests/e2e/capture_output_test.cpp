@@ -1,9 +1,11 @@
 // Saving captures as a user does: Insert for the whole screen, C at the start and at two corners for a crop,
-// Q likewise and then Space for a Qframe, the clipboard option, and a capture folder that cannot be made. The
-// saved files are read back with the system's own BMP loader and compared with the test desktop pixel for
-// pixel. The lens runs as a developer build (the marker file beside it), so its captures go to
-// "Screendumps" beside the program, a folder these scenarios own.
+// Q likewise and then Space for a Qframe, the clipboard option, PNG files, and a capture folder that cannot be
+// made. The saved files are read back with the system's own BMP loader or imaging component and compared with
+// the test desktop pixel for pixel. The lens runs as a developer build (the marker file beside it), so its
+// captures go to "Screendumps" beside the program, a folder these scenarios own.
+
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -132,6 +134,52 @@ TEST_F(BlockedCaptureFolder, SavingShowsWhatFailedInFrontWritesNothingAndTheLens
         << "the lens is behind another window";
     PressOnLens(VK_RIGHT);
     ExpectLensAt(was.x + 1, was.y);
+}
+
+// "Save Captures as PNG", stored on by an earlier run.
+class PngCaptureOutput : public CaptureOutput {
+  protected:
+    void StoreEarlierSettings() override {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Kestrow Software\\Pixoscope (developer build)", 0,
+                                  nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        const DWORD on = 1;
+        RegSetValueExW(key, L"SavePNG", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof(on));
+        RegCloseKey(key);
+    }
+};
+
+TEST_F(PngCaptureOutput, InsertAndACropEachWriteAPngOfTheScreen) {
+    PressOnLens(VK_INSERT);
+    EXPECT_EQ(CheckCapture(WaitForCapture(1, L"Scrn_", L".png"), WholeScreen(), Variant::Plain), "");
+
+    PressOnLens('C');
+    PressOnLens('C');  // the first corner: the lens centre at (300, 300)
+    MoveLensBy(20, 15);
+    PressOnLens('C');
+    EXPECT_EQ(CheckCapture(WaitForCapture(2, L"Crop_", L".png"), {300, 300, 500, 450}, Variant::Plain), "");
+    EXPECT_TRUE(Captures(L".bmp").empty());
+}
+
+// The saves are made off the lens's thread. Insert held down asks for a save at every repeat: while the queue
+// of them takes seconds to write, the lens takes keys and moves. Ctrl+X then waits for every one; none is lost.
+TEST_F(PngCaptureOutput, TheLensTakesKeysWhileSavesRunAndClosingLosesNone) {
+    constexpr int kSaves = 40;
+    ASSERT_TRUE(ExpectLensInFront());
+    input::HoldKey(VK_INSERT, kSaves);
+    MoveLensBy(1, 0);
+    const std::size_t writtenWhenMoved = Captures(L".png").size();
+    EXPECT_LT(writtenWhenMoved, static_cast<std::size_t>(kSaves) / 2) << "the keys were taken only after the saves";
+
+    PressOnLens('X', {VK_CONTROL});
+    ASSERT_TRUE(LensProcess().WaitForExit(milliseconds(60000))) << "the program still runs after Ctrl+X";
+    const std::vector<std::wstring> names = Captures(L".png");
+    ASSERT_EQ(names.size(), static_cast<std::size_t>(kSaves));
+    for (const std::wstring& name : names)
+        EXPECT_EQ(CheckCapture(Load(name, L".png"), WholeScreen(), Variant::Plain), "")
+            << std::string(name.begin(), name.end());
+    std::printf("%zu of %d saves were written when the lens had moved\n", writtenWhenMoved, kSaves);
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ class Settings : public LensSession {
         ASSERT_TRUE(ExpectLensAt(kStartPosition.x + 10, kStartPosition.y));
     }
     void ExpectChangedOptionsStored() {
-        EXPECT_EQ(StoredValueCount(), 42u);  // the first version's 41 and the nearest-name choice
+        EXPECT_EQ(StoredValueCount(), 43u);  // the first version's 41, the nearest-name choice and PNG captures
         EXPECT_EQ(StoredDword(L"CALIPER"), 1u);
         EXPECT_EQ(StoredDword(L"Factor"), 2u);
         EXPECT_EQ(StoredDword(L"WinStatusLeft"), static_cast<DWORD>(kStartPosition.x + 10));
@@ -79,7 +79,7 @@ TEST_F(Settings, OptionsChangedWithTheirKeysComeBackAfterCtrlXAndARestart) {
 
     PressOnLens('X', {VK_CONTROL});
     ASSERT_TRUE(LensProcess().WaitForExit(kActionTimeout)) << "the program still runs after Ctrl+X";
-    EXPECT_EQ(StoredValueCount(), 42u);  // the first version's 41 and the nearest-name choice
+    EXPECT_EQ(StoredValueCount(), 43u);  // the first version's 41, the nearest-name choice and PNG captures
     EXPECT_EQ(StoredDword(L"CALIPER"), 1u);
     EXPECT_EQ(StoredDword(L"ShowPicture"), 0u);
     EXPECT_EQ(StoredDword(L"HEX"), 1u);
@@ -152,7 +152,7 @@ TEST_F(Settings, ADamagedFactorAndAWronglyTypedValueGiveASaneLensAndLoseNoOtherS
 
     PressOnLens('X', {VK_CONTROL});
     ASSERT_TRUE(LensProcess().WaitForExit(kActionTimeout)) << "the program still runs after Ctrl+X";
-    EXPECT_EQ(StoredValueCount(), 42u);  // the first version's 41 and the nearest-name choice
+    EXPECT_EQ(StoredValueCount(), 43u);  // the first version's 41, the nearest-name choice and PNG captures
     EXPECT_EQ(StoredDword(L"Factor"), 0u);
     EXPECT_EQ(StoredDword(L"WinStatusTop"), 200u);
     EXPECT_EQ(StoredDword(L"WinStatusLeft"), static_cast<DWORD>(kStartPosition.x + 10));

@@ -1,6 +1,7 @@
 #include "fakes/fake_clipboard.h"
 
 #include <array>
+#include <utility>
 
 namespace pixo {
 namespace {
@@ -9,6 +10,11 @@ constexpr std::array<char32_t, 32> kCp1252High = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+struct FakePicture final : ClipboardPicture {
+    Bitmap bitmap;
+    std::optional<std::vector<std::uint8_t>> png;
 };
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -41,6 +47,7 @@ Failure FakeClipboard::SetText(std::string_view cp1252) {
     text = std::string(cp1252);
     unicode.reset();
     bitmap.reset();
+    png.reset();
     ++setTextCount;
     return std::nullopt;
 }
@@ -51,17 +58,34 @@ Failure FakeClipboard::SetUnicodeText(std::string_view utf8) {
     unicode = std::string(utf8);
     text.reset();
     bitmap.reset();
+    png.reset();
     ++setTextCount;
     return std::nullopt;
 }
 
-Failure FakeClipboard::SetBitmap(const Bitmap& value) {
+Failure FakeClipboard::PreparePicture(const Bitmap& value,
+                                      std::span<const std::uint8_t> file,
+                                      std::unique_ptr<ClipboardPicture>& prepared) {
+    if (value.Empty())
+        return PlatformError{0, "There is no picture to put on the clipboard"};
+    auto picture = std::make_unique<FakePicture>();
+    picture->bitmap = value;
+    if (!file.empty())
+        picture->png.emplace(file.begin(), file.end());
+    prepared = std::move(picture);
+    return std::nullopt;
+}
+
+Failure FakeClipboard::SetPicture(std::unique_ptr<ClipboardPicture> picture) {
     if (busy)
         return PlatformError{0, kCannotOpenClipboard};
-    bitmap = value;
+    // Every picture put here was prepared here.
+    auto& prepared = static_cast<FakePicture&>(*picture);
+    bitmap = std::move(prepared.bitmap);
+    png = std::move(prepared.png);
     text.reset();
     unicode.reset();
-    ++setBitmapCount;
+    ++setPictureCount;
     return std::nullopt;
 }
 

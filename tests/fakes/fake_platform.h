@@ -6,12 +6,14 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_locale.h"
+#include "fakes/fake_picture_encoder.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_screen_capture.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_sound.h"
 #include "fakes/fake_timer.h"
 #include "fakes/fake_window_host.h"
+#include "fakes/fake_worker.h"
 #include "platform/services.h"
 
 namespace pixo {
@@ -36,9 +38,11 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeTimer readoutTimer;
     FakeAccessibility accessibility;
+    FakePictureEncoder pictures;
+    FakeWorker worker;
 
-    pixo::Services services{screen, window, clipboard, registry, shell,        sound,        files,
-                            clock,  locale, timer,     dialogs,  readoutTimer, accessibility};
+    pixo::Services services{screen, window, clipboard, registry,     shell,         sound,    files, clock,
+                            locale, timer,  dialogs,   readoutTimer, accessibility, pictures, worker};
 };
 
 }  // namespace pixo

@@ -83,20 +83,31 @@ TEST_F(Capture, RecaptureBeforeSavingTakesAFreshCaptureWithTheLensHidden) {
     EXPECT_TRUE(platform.window.visible);
 }
 
+// The picture is made ready for the clipboard off the window's thread, as bitmaps and as a PNG file; it
+// goes there, with the shutter, when that is done.
 TEST_F(Capture, ToTheClipboardWritesNoFileButStillSounds) {
     Click(MenuId::SaveToClipB1);
     Press(vk::kInsert);
+    EXPECT_FALSE(platform.clipboard.bitmap.has_value());
+    EXPECT_TRUE(platform.sound.played.empty());
+    platform.worker.FinishAll();
     ASSERT_TRUE(platform.clipboard.bitmap.has_value());
     EXPECT_EQ(platform.clipboard.bitmap->Width(), 1024);
     EXPECT_EQ(platform.clipboard.bitmap->GetPixel(700, 500), ScreenPixel(700, 500));
+    EXPECT_EQ(platform.clipboard.png, FakePictureEncoder::Png(ScreenPart(0, 0, 1024, 768)));
     EXPECT_TRUE(Files().empty());
     EXPECT_TRUE(platform.files.createdFolders.empty());
     EXPECT_EQ(platform.sound.played, std::vector<std::string>{"ShutterSound"});
 
-    Click(MenuId::SoundonSave1);  // sound off
+    Click(MenuId::SoundonSave1);    // sound off
+    Click(MenuId::SavePng1);        // the clipboard gets the PNG either way
+    platform.pictures.fail = true;  // without one, programs that paste take the bitmaps
     Press(vk::kInsert);
-    EXPECT_EQ(platform.clipboard.setBitmapCount, 2);
+    platform.worker.FinishAll();
+    EXPECT_EQ(platform.clipboard.setPictureCount, 2);
+    EXPECT_FALSE(platform.clipboard.png.has_value());
     EXPECT_EQ(platform.sound.played.size(), 1u);
+    EXPECT_TRUE(Files().empty());
 }
 
 TEST_F(Capture, CropWithCornersInAnyOrderIsSavedAtOnceFromTheFrozenCapture) {
@@ -145,6 +156,7 @@ TEST_F(Capture, CropToTheClipboardSaysSo) {
     Press(vk::Letter('C'));
     PressAt('C', 300, 250);
     PressAt('C', 500, 400);
+    platform.worker.FinishAll();
     ASSERT_TRUE(platform.clipboard.bitmap.has_value());
     EXPECT_EQ(platform.clipboard.bitmap->Width(), 200);
     EXPECT_EQ(platform.clipboard.bitmap->Height(), 150);
@@ -305,6 +317,7 @@ TEST_F(Capture, ABusyClipboardIsReported) {
     Click(MenuId::SaveToClipB1);
     platform.clipboard.busy = true;
     Press(vk::kInsert);
+    platform.worker.FinishAll();
     EXPECT_EQ(platform.dialogs.errors,
               std::vector<std::string>{"The capture was not put on the clipboard.\r\nCannot open clipboard"});
     EXPECT_TRUE(platform.sound.played.empty());

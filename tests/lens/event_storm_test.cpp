@@ -1,5 +1,7 @@
 // A seeded storm of every event a user or the system can send the lens, with the platform's failures
-// injected at random, checking after every event what must always hold. Each run starts a fresh lens from
+// injected at random, checking after every event what must always hold. Saves that run off the window's
+// thread (PNG files, clipboard pictures) finish only now and then, so that saves are asked for while earlier
+// ones still run. Each run starts a fresh lens from
 // settings that may hold anything and sends it `kEventsPerRun` events; a close ends a run early and starts
 // the next lens from the settings the closed one stored.
 //
@@ -10,6 +12,7 @@
 // report follows the event that caused it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>
@@ -89,7 +92,10 @@ class Storm {
         const std::array<int, 3> sizesBefore = Sizes();
         restarted_ = false;
         layoutChanged_ = false;
+        const std::size_t savesBefore = form_->Saves().Count();
         SendOne();
+        if (!restarted_ && savesBefore > 0 && form_->Saves().Count() > savesBefore)
+            ++savesBehindOthers;
         faultActive_ = faultActive_ || AnyFault();
         errorsShown += static_cast<long long>(platform_.dialogs.errors.size());
         std::string broken = Check(factorBefore, sizesBefore);
@@ -135,7 +141,7 @@ class Storm {
     bool AnyFault() const {
         const FakePlatform& p = platform_;
         return p.files.failWrites || p.files.failCreates || p.files.freeSpace != SIZE_MAX || p.clipboard.busy ||
-               p.registry.failOpen || p.registry.refuseWrites || !p.registry.failingWrites.empty() ||
+               p.pictures.fail || p.registry.failOpen || p.registry.refuseWrites || !p.registry.failingWrites.empty() ||
                p.screen.failGrabs || p.window.failShow || p.window.failHide || !p.sound.results.empty() ||
                folderBlocked_;
     }
@@ -173,6 +179,7 @@ class Storm {
         form_ = std::make_unique<TFormFilter>(platform_.services);
         platform_.window.onPositionChanged = [this] { form_->WmWindowPosChanged(); };
         platform_.timer.onTick = [this] { form_->Timer1Timer(); };
+        platform_.worker.onDone = [this](std::unique_ptr<JobResult> result) { form_->JobDone(std::move(result)); };
         platform_.timer.running = false;
         platform_.window.visible = false;
         platform_.window.closed = false;
@@ -192,6 +199,9 @@ class Storm {
         for (std::size_t i = 0; i < kSettingCount; ++i)
             options[i] = kSettingRows[i].IsOption() && kSettingRows[i].option.get(form_->CurrentOptions());
         form_->FormClose();
+        // Every save asked for has finished: none is lost with the program.
+        if (form_->Saves().Count() != 0 || platform_.worker.Running())
+            savesLost_ = true;
         form_->FormDestroy();
         platform_.registry.wrongType.clear();
         if (spoil)
@@ -239,6 +249,9 @@ class Storm {
             const bool activating = Chance(2);
             Log(activating ? "activate" : "deactivate");
             form.WmActivateApp(activating, [] {});
+        } else if (kind < 80) {
+            Log("worker done");
+            platform_.worker.Finish();
         } else if (kind < 83) {
             Log("redraw");
             form.WmWindowPosChanged();
@@ -353,7 +366,7 @@ class Storm {
         FakePlatform& p = platform_;
         // Faults come rarer than they go, so that most events meet a working platform.
         const bool on = Chance(3);
-        const int which = Uniform(0, 9);
+        const int which = Uniform(0, 10);
         Log("fault " + std::to_string(which) + (on ? " on" : " off"));
         switch (which) {
             case 0:
@@ -391,6 +404,9 @@ class Storm {
                                   : SoundResult{std::nullopt, true};
                 else
                     p.sound.results.clear();
+                break;
+            case 9:
+                p.pictures.fail = on;
                 break;
             default: {
                 // A file where the capture folder belongs, so that it cannot be created.
@@ -455,11 +471,24 @@ class Storm {
         const WindowPlace place{platform_.window.left, platform_.window.top};
         if (layoutChanged_ && !desktop.ShowsLensAt(place.left, place.top) && place != desktop.FirstRunPlace())
             return "no monitor shows the lens after the layout changed";
+        return Saves();
+    }
+
+    // One save runs at a time, the captures the waiting saves hold stay within the queue's limit (a single
+    // larger one alone excepted), and a close finishes every save.
+    std::string Saves() {
+        if (platform_.worker.startedWhileRunning != 0)
+            return "a save started while another ran";
+        constexpr std::uint64_t kLargestCapture = std::uint64_t{7680} * 4320 * 4;
+        if (form_->Saves().HeldBytes() > std::max(SaveQueue::kHeldBytesLimit, kLargestCapture))
+            return "the waiting saves hold " + std::to_string(form_->Saves().HeldBytes()) + " bytes";
+        if (savesLost_)
+            return "saves still waiting when the program closed";
         return CaptureFiles();
     }
 
-    // Every capture file is a complete BMP. Checked files are taken away, as a user would, so the storm's
-    // memory stays small.
+    // Every capture file is a complete BMP or PNG. Checked files are taken away, as a user would, so the
+    // storm's memory stays small.
     std::string CaptureFiles() {
         FakeFiles& files = platform_.files;
         if (files.writeCount == writesChecked_)
@@ -467,8 +496,9 @@ class Storm {
         filesWritten += files.writeCount - writesChecked_;
         writesChecked_ = files.writeCount;
         for (auto it = files.files.begin(); it != files.files.end();) {
-            if (it->first.size() > 4 && it->first.compare(it->first.size() - 4, 4, ".bmp") == 0) {
-                if (!CompleteBmp(it->second))
+            const std::string extension = it->first.size() > 4 ? it->first.substr(it->first.size() - 4) : "";
+            if (extension == ".bmp" || extension == ".png") {
+                if (!(extension == ".bmp" ? CompleteBmp(it->second) : FakePictureEncoder::CompletePng(it->second)))
                     return "incomplete capture file " + it->first;
                 it = files.files.erase(it);
             } else {
@@ -491,6 +521,7 @@ class Storm {
     bool showEverFailed_ = false;
     bool layoutChanged_ = false;  // the event changed the monitors
     bool scalingMoved_ = false;
+    bool savesLost_ = false;
     int writesChecked_ = 0;
     std::string settingsLost_;
 
@@ -499,6 +530,7 @@ class Storm {
     long long restarts = 0;
     long long filesWritten = 0;
     long long errorsShown = 0;
+    long long savesBehindOthers = 0;  // saves asked for while earlier ones still ran
     int hugeOdds_ = 2000;
 };
 
@@ -514,6 +546,7 @@ TEST(EventStorm, EveryEventKeepsTheLensSound) {
     long long restarts = 0;
     long long files = 0;
     long long errors = 0;
+    long long behind = 0;
     for (std::uint64_t seed = firstSeed; sent < total; ++seed) {
         Storm storm(seed);
         const long long count = std::min(kEventsPerRun, total - sent);
@@ -526,9 +559,12 @@ TEST(EventStorm, EveryEventKeepsTheLensSound) {
         restarts += storm.restarts;
         files += storm.filesWritten;
         errors += storm.errorsShown;
+        behind += storm.savesBehindOthers;
     }
-    std::printf("event storm: %lld events from seed %llu: %lld lens starts, %lld capture files, %lld error boxes\n",
-                sent, static_cast<unsigned long long>(firstSeed), restarts, files, errors);
+    std::printf(
+        "event storm: %lld events from seed %llu: %lld lens starts, %lld capture files, %lld error boxes, %lld saves "
+        "asked for while others ran\n",
+        sent, static_cast<unsigned long long>(firstSeed), restarts, files, errors, behind);
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_platform.h"
-#include "lens/plate_pictures.h"
 #include "lens/form_filter.h"
+#include "lens/plate_pictures.h"
 
 namespace pixo {
 
@@ -15,6 +15,7 @@ class LensFixture : public ::testing::Test {
         platform.window.onPositionChanged = [this] { form.WmWindowPosChanged(); };
         platform.timer.onTick = [this] { form.Timer1Timer(); };
         platform.readoutTimer.onTick = [this] { form.ReadoutTimerTimer(); };
+        platform.worker.onDone = [this](std::unique_ptr<JobResult> result) { form.JobDone(std::move(result)); };
         SetPlatePictures(form);
     }
 

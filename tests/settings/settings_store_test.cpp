@@ -60,6 +60,7 @@ const std::vector<std::string> kReadingOrder = {
     "Frame2X",
     "Frame2Y",
     "NearestName",  // added after the first version's values
+    "SavePNG",
 };
 
 std::vector<std::string> WritingOrderNames() {

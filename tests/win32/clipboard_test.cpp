@@ -13,6 +13,8 @@
 
 #include "platform/win32/system_error.h"
 #include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_picture_encoder.h"
+#include "win32/wic_reader.h"
 
 namespace pixo {
 
@@ -79,6 +81,14 @@ class ClipboardHolder {
     std::thread thread_;
 };
 
+// A picture prepared and put on the clipboard at once, as a save does in two steps on two threads.
+Failure PutPicture(Win32Clipboard& clipboard, const Bitmap& bitmap, std::span<const std::uint8_t> png = {}) {
+    std::unique_ptr<ClipboardPicture> prepared;
+    if (Failure failure = clipboard.PreparePicture(bitmap, png, prepared))
+        return failure;
+    return clipboard.SetPicture(std::move(prepared));
+}
+
 class Win32ClipboardTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_NE(owner_, nullptr); }
@@ -105,7 +115,7 @@ TEST_F(Win32ClipboardTest, ABusyClipboardKeepsItsContent) {
         ClipboardHolder holder;
         ASSERT_TRUE(holder.Held());
         EXPECT_TRUE(clipboard_.SetText("#808080").has_value());
-        EXPECT_TRUE(clipboard_.SetBitmap(Bitmap(4, 4)).has_value());
+        EXPECT_TRUE(PutPicture(clipboard_, Bitmap(4, 4)).has_value());
     }
     EXPECT_EQ(clipboard_.GetText(), "R128 G128 B128");
 }
@@ -144,7 +154,7 @@ TEST_F(Win32ClipboardTest, OpenFailureAndLaterFailureReportDifferently) {
     using Put = std::function<Failure(Win32Clipboard&)>;
     const std::pair<const char*, Put> puts[] = {
         {"text", [](Win32Clipboard& c) { return c.SetText("R1 G2 B3"); }},
-        {"bitmap", [](Win32Clipboard& c) { return c.SetBitmap(Bitmap(4, 4)); }},
+        {"bitmap", [](Win32Clipboard& c) { return PutPicture(c, Bitmap(4, 4)); }},
     };
     for (const Case& test : cases) {
         for (const auto& [what, put] : puts) {
@@ -171,7 +181,7 @@ TEST_F(Win32ClipboardTest, BitmapIsADibWithTheSamePixels) {
     picture.SetPixel(2, 0, HexColor(0x00FF00));
     picture.SetPixel(1, 1, HexColor(0x0000FF));
     picture.SetPixel(2, 1, HexColor(0x123456));
-    ASSERT_EQ(clipboard_.SetBitmap(picture), std::nullopt);
+    ASSERT_EQ(PutPicture(clipboard_, picture), std::nullopt);
     EXPECT_EQ(clipboard_.GetText(), std::nullopt);  // the text before was emptied away
 
     // Programs that paste only device-dependent bitmaps get one made by the system.
@@ -204,7 +214,7 @@ TEST_F(Win32ClipboardTest, BitmapIsOfferedOpaqueInTheFormatsPaintAndOfficeProgra
         for (int x = 0; x < 5; ++x)
             picture.SetPixel(x, y, MakeColor(40 * x, 80 * y, 255 - 20 * x));
     }
-    ASSERT_EQ(clipboard_.SetBitmap(picture), std::nullopt);
+    ASSERT_EQ(PutPicture(clipboard_, picture), std::nullopt);
     ASSERT_TRUE(OpenClipboard(nullptr));
 
     // CF_DIBV5: bit fields with an alpha channel that says opaque, in sRGB.
@@ -246,6 +256,50 @@ TEST_F(Win32ClipboardTest, BitmapIsOfferedOpaqueInTheFormatsPaintAndOfficeProgra
     for (int y = 0; y < 3; ++y) {
         for (int x = 0; x < 5; ++x)
             EXPECT_EQ(pixels[y * 5 + x] & 0xFFFFFFu, ToPixel(picture.GetPixel(x, y))) << x << "," << y;
+    }
+}
+
+// Programs that paste PNG (office programs, browsers, image editors) find the registered "PNG" format beside
+// the bitmaps: a PNG file of exactly the same pixels. The picture is made ready on another thread, as a save
+// does.
+TEST_F(Win32ClipboardTest, APictureWithItsPngOffersItInThePngFormatWithTheSamePixels) {
+    const ComThread com;
+    Bitmap picture(7, 4);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 7; ++x)
+            picture.SetPixel(x, y, MakeColor(x * 37, y * 61, 255 - x * y * 9));
+    }
+    std::unique_ptr<ClipboardPicture> prepared;
+    std::thread worker([&] {
+        std::vector<std::uint8_t> png;
+        ASSERT_EQ(Win32PictureEncoder().EncodePng(picture, png), std::nullopt);
+        ASSERT_EQ(clipboard_.PreparePicture(picture, png, prepared), std::nullopt);
+    });
+    worker.join();
+    ASSERT_NE(prepared, nullptr);
+    ASSERT_EQ(clipboard_.SetPicture(std::move(prepared)), std::nullopt);
+
+    const UINT pngFormat = RegisterClipboardFormatW(L"PNG");
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIB));
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIBV5));
+    ASSERT_TRUE(IsClipboardFormatAvailable(pngFormat));
+    std::vector<std::uint8_t> file;
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    if (const HANDLE data = GetClipboardData(pngFormat)) {
+        if (const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(data))) {
+            file.assign(bytes, bytes + GlobalSize(data));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    const std::optional<DecodedPicture> decoded = ReadWithWic(file);
+    ASSERT_TRUE(decoded.has_value()) << "the imaging component cannot read the PNG format's bytes";
+    ASSERT_EQ(decoded->width, 7u);
+    ASSERT_EQ(decoded->height, 4u);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 7; ++x)
+            EXPECT_EQ(decoded->pixels[static_cast<std::size_t>(y * 7 + x)], picture.Row(y)[x] | 0xFF000000u)
+                << x << "," << y;
     }
 }
 

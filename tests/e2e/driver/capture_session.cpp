@@ -1,6 +1,10 @@
 #include "e2e/driver/capture_session.h"
 
+#include <objbase.h>
+#include <wincodec.h>
+
 #include <algorithm>
+#include <initializer_list>
 
 namespace pixo::e2e {
 namespace {
@@ -58,6 +62,38 @@ ScreenPicture LoadBmp(const std::wstring& path) {
     return picture;
 }
 
+ScreenPicture LoadPng(const std::wstring& path) {
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    IWICImagingFactory* factory = nullptr;
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* frame = nullptr;
+    UINT width = 0;
+    UINT height = 0;
+    WICPixelFormatGUID format{};
+    ScreenPicture picture;
+    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                   reinterpret_cast<void**>(&factory))) &&
+        SUCCEEDED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
+                                                     WICDecodeMetadataCacheOnDemand, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height)) &&
+        SUCCEEDED(frame->GetPixelFormat(&format)) && IsEqualGUID(format, GUID_WICPixelFormat24bppBGR)) {
+        std::vector<BYTE> bgr(static_cast<std::size_t>(width) * height * 3);
+        if (SUCCEEDED(frame->CopyPixels(nullptr, width * 3, static_cast<UINT>(bgr.size()), bgr.data()))) {
+            picture = ScreenPicture(0, 0, static_cast<int>(width), static_cast<int>(height));
+            for (std::size_t i = 0; i < picture.Pixels().size(); ++i)
+                picture.At(static_cast<int>(i % width), static_cast<int>(i / width)) =
+                    MakeRgb(bgr[3 * i + 2], bgr[3 * i + 1], bgr[3 * i]);
+        }
+    }
+    for (IUnknown* object : std::initializer_list<IUnknown*>{frame, decoder, factory}) {
+        if (object != nullptr)
+            object->Release();
+    }
+    if (com)
+        CoUninitialize();
+    return picture;
+}
+
 std::string CheckCapture(const ScreenPicture& picture, const RECT& shot, Variant variant) {
     if (picture.Width() != shot.right - shot.left || picture.Height() != shot.bottom - shot.top)
         return "the picture is " + std::to_string(picture.Width()) + " x " + std::to_string(picture.Height()) +
@@ -94,10 +130,10 @@ void CaptureSession::TearDown() {
     DeleteFolderOrFile(folder_);
 }
 
-std::vector<std::wstring> CaptureSession::Captures() const {
+std::vector<std::wstring> CaptureSession::Captures(const std::wstring& extension) const {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((folder_ + L"\\*.bmp").c_str(), &found);
+    const HANDLE search = FindFirstFileW((folder_ + L"\\*" + extension).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {
@@ -109,17 +145,26 @@ std::vector<std::wstring> CaptureSession::Captures() const {
     return names;
 }
 
-ScreenPicture CaptureSession::WaitForCapture(std::size_t count, const std::wstring& prefix) {
+ScreenPicture CaptureSession::WaitForCapture(std::size_t count,
+                                             const std::wstring& prefix,
+                                             const std::wstring& extension) {
     std::vector<std::wstring> names;
-    const bool there = WaitUntil([&] { return (names = Captures()).size() == count; }, kActionTimeout);
+    const bool there = WaitUntil([&] { return (names = Captures(extension)).size() == count; }, kActionTimeout);
     EXPECT_TRUE(there) << "the capture folder holds " << names.size() << " files, expected " << count;
-    if (!there)
+    const auto last = std::find_if(names.rbegin(), names.rend(),
+                                   [&](const std::wstring& name) { return name.rfind(prefix, 0) == 0; });
+    if (!there || last == names.rend()) {
+        ADD_FAILURE() << "no capture of that kind";
         return {};
-    const std::wstring& name = names.back();
-    EXPECT_EQ(name.rfind(prefix, 0), 0u) << std::string(name.begin(), name.end());
-    EXPECT_EQ(name.size(), prefix.size() + 19 + 4) << "prefix, yyyymmdd-hhnnss-zzz and .bmp";
-    const ScreenPicture picture = LoadBmp(folder_ + L"\\" + name);
-    EXPECT_FALSE(picture.Empty()) << "the system cannot read the file";
+    }
+    EXPECT_EQ(last->size(), prefix.size() + 19 + extension.size()) << "prefix, yyyymmdd-hhnnss-zzz and type";
+    return Load(*last, extension);
+}
+
+ScreenPicture CaptureSession::Load(const std::wstring& name, const std::wstring& extension) const {
+    const std::wstring path = folder_ + L"\\" + name;
+    const ScreenPicture picture = extension == L".png" ? LoadPng(path) : LoadBmp(path);
+    EXPECT_FALSE(picture.Empty()) << "the system cannot read the file, or it is not 24-bit RGB";
     return picture;
 }
 

@@ -180,6 +180,13 @@ void KeyUp(WORD key) {
     Sleep(static_cast<DWORD>(kKeyPause.count()));
 }
 
+void HoldKey(WORD key, int repeats) {
+    std::vector<INPUT> events(static_cast<std::size_t>(repeats), KeyEvent(key, false));
+    events.push_back(KeyEvent(key, true));
+    Send(events);
+    Sleep(static_cast<DWORD>(kKeyPause.count()));
+}
+
 void ReleaseModifiers() {
     std::vector<INPUT> events;
     for (const WORD modifier : std::initializer_list<WORD>{VK_CONTROL, VK_SHIFT, VK_MENU}) {

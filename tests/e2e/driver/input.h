@@ -29,6 +29,9 @@ void Key(WORD key, std::initializer_list<WORD> modifiers = {});
 // Only presses `key`, or only releases it: a key held down while the scenario looks at the screen.
 void KeyDown(WORD key);
 void KeyUp(WORD key);
+// Holds `key` down for `repeats` key-downs, as the keyboard repeats a key held, then lets it go: all of it at
+// once, as fast as a held key repeats at most.
+void HoldKey(WORD key, int repeats);
 // Releases every modifier, in case a scenario ended half-way through a combination.
 void ReleaseModifiers();
 

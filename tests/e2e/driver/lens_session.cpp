@@ -77,6 +77,7 @@ void LensSession::SetUp() {
     const SIZE screen = PrimaryScreenSize();
     input::MoveTo(screen.cx - 1, screen.cy - 1);
     ASSERT_TRUE(StartDesktop());
+    StoreEarlierSettings();
     ASSERT_TRUE(StartLens());
 }
 

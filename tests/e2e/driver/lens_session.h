@@ -104,6 +104,9 @@ class LensSession : public ::testing::Test {
     // the program stored.
     bool StartLens();
 
+    // Settings an earlier run left, stored before the lens starts (the scenario's settings start empty).
+    virtual void StoreEarlierSettings() {}
+
   private:
     bool StartDesktop();
     std::string ScenarioName() const;

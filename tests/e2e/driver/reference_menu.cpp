@@ -98,6 +98,7 @@ std::vector<ExpectedItem> ExpectedLensMenu() {
                                 Separator(),
                                 Check(L"Sound on Save", kOn),
                                 Check(L"Save Captures to Clipboard (not to file)", kOff),
+                                Check(L"Save Captures as PNG", kOff),
                                 Check(L"Recapture Before saving a full screen", kOff),
                                 Separator(),
                                 Radio(L"Use Red lens image", kOff),
