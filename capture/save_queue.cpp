@@ -24,15 +24,16 @@ void SaveQueue::Submit(SaveRequest request) {
 }
 
 void SaveQueue::Done(std::unique_ptr<JobResult> result) {
-    if (result == nullptr || !running_)
+    if (!running_)
         return;
-    // The worker runs no jobs but this queue's saves.
-    auto& outcome = static_cast<SaveOutcome&>(*result);
+    // A save whose result never came back (its window was gone when the worker posted it) has ended all the
+    // same: waiting for it would hold up the close for ever.
     running_ = false;
     runningCapture_.reset();
     // The next save starts before this one is reported, as the report may wait for the user (an error box).
     StartNext();
-    finished_(outcome);
+    if (result != nullptr)
+        finished_(static_cast<SaveOutcome&>(*result));  // the worker runs no jobs but this queue's saves
 }
 
 void SaveQueue::FinishAll() {
