@@ -155,9 +155,23 @@ bool ChildProcess::Start(const std::wstring& path, const std::wstring& arguments
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
-        error = L"cannot start " + path + L" (error " + std::to_wstring(GetLastError()) + L")";
+    // Wine's process start fails now and then with ERROR_INTERNAL_ERROR on a loaded machine, before anything
+    // of the program has run; the start is tried again then, a few times. Every other error is the answer.
+    DWORD failure = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        if (attempt > 0)
+            Sleep(250);
+        if (CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
+            failure = ERROR_SUCCESS;
+            break;
+        }
+        failure = GetLastError();
+        if (failure != ERROR_INTERNAL_ERROR)
+            break;
+    }
+    if (failure != ERROR_SUCCESS) {
+        error = L"cannot start " + path + L" (error " + std::to_wstring(failure) + L")";
         return false;
     }
     if (const HANDLE job = ScenarioJob())
