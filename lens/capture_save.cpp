@@ -17,7 +17,10 @@ void TFormFilter::save1Click() {
 TFormFilter::SaveResult TFormFilter::SaveCapture() {
     const HeldCapture& held = capture_.Held();
     if (!held.HasPixels()) {
-        // No grab has worked since start: there is no picture to save, and none is made up.
+        // No grab has worked since start: there is no picture to save, and none is made up. A selection that
+        // asked for the save is over all the same, as after any other failed save.
+        if (regions_.RegionPending())
+            EndRegionSave();
         ReportError(kScreenCaptureError, held.LastFailure().value_or(PlatformError{}));
         return SaveResult::Failed;
     }
