@@ -180,7 +180,9 @@ class Storm {
         platform_.window.onPositionChanged = [this] { form_->WmWindowPosChanged(); };
         platform_.timer.onTick = [this] { form_->Timer1Timer(); };
         platform_.worker.onDone = [this](std::unique_ptr<JobResult> result) { form_->JobDone(std::move(result)); };
+        platform_.readoutTimer.onTick = [this] { form_->ReadoutTimerTimer(); };
         platform_.timer.running = false;
+        platform_.readoutTimer.running = false;
         platform_.window.visible = false;
         platform_.window.closed = false;
         static const Bitmap plate = PlatePicture(HexColor(0x303030));  // made once: the storm restarts often
@@ -243,8 +245,19 @@ class Storm {
             form.PopupMenu1Popup();
             form.MenuClick(id);
         } else if (kind < 72) {
-            Log("timer");
-            platform_.timer.Fire();
+            if (Chance(3)) {
+                // A screen reader asks for the lens's object (from then on draws are paced for it) and what it
+                // says; some time passes and the pacing timer ticks.
+                Log("screen reader");
+                if (Chance(4))
+                    form.WmGetObject();
+                (void)form.AccessibleReadout();
+                platform_.clock.Advance(Uniform(0, 400));
+                platform_.readoutTimer.Fire();
+            } else {
+                Log("timer");
+                platform_.timer.Fire();
+            }
         } else if (kind < 78) {
             const bool activating = Chance(2);
             Log(activating ? "activate" : "deactivate");
