@@ -95,10 +95,10 @@ pixo_start_display() {
 #   pixo_start_monitors_display 1280x1024 1024x768   the scenarios' desktop: the second at -1024..0
 pixo_start_monitors_display() {
     { command -v Xorg && command -v xrandr && command -v cvt; } >/dev/null || pixo_ensure_packages
-    local dir width=0 height=0 spec w h
+    local dir width=0 height=0 size w h
     dir="$(mktemp -d)"
-    for spec in "$@"; do
-        IFS=x read -r w h <<<"$spec"
+    for size in "$@"; do
+        IFS=x read -r w h <<<"$size"
         width=$((width + w))
         [ "$h" -gt "$height" ] && height=$h
     done
@@ -148,8 +148,8 @@ CONF
     # A low refresh keeps the dummy driver's pixel clock small at any size.
     local i=0 previous="" name
     local -a timings
-    for spec in "$@"; do
-        IFS=x read -r w h <<<"$spec"
+    for size in "$@"; do
+        IFS=x read -r w h <<<"$size"
         name="pixo-${w}x${h}"
         read -r -a timings <<<"$(cvt "$w" "$h" 30 | sed -n 's/^Modeline "[^"]*" *//p')"
         xrandr --newmode "$name" "${timings[@]}" 2>/dev/null || true
