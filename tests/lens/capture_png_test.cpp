@@ -4,42 +4,22 @@
 #include <string>
 #include <vector>
 
-#include "lens/lens_fixture.h"
+#include "lens/capture_fixture.h"
 
 namespace pixo {
 namespace {
 
-constexpr char kFolder[] = "C:\\Users\\Tester\\Documents\\Pixoscope\\Screendumps";
-
-class PngCapture : public LensFixture {
+class PngCapture : public CaptureFixture {
   protected:
     void SetUp() override {
-        platform.files.folders.insert("C:\\Users\\Tester\\Documents");
         Store("SavePNG", 1);
         Start();
     }
 
-    static std::string FilePath(const std::string& name) { return std::string(kFolder) + "\\" + name; }
-    std::vector<std::string> Files() const {
-        std::vector<std::string> names;
-        for (const auto& [path, bytes] : platform.files.files)
-            names.push_back(path.substr(path.rfind('\\') + 1));
-        return names;
-    }
-    std::vector<std::uint8_t> Saved(const std::string& name) const {
-        const auto it = platform.files.files.find(FilePath(name));
-        return it == platform.files.files.end() ? std::vector<std::uint8_t>{} : it->second;
-    }
     // The screen's pixels in that rectangle as the PNG encoder's stand-in writes them.
     static std::vector<std::uint8_t> ScreenPng(int left, int top, int width, int height) {
-        Bitmap part(width, height);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x)
-                part.SetPixel(x, y, ScreenPixel(left + x, top + y));
-        }
-        return FakePictureEncoder::Png(part);
+        return FakePictureEncoder::Png(ScreenPart(left, top, width, height));
     }
-    const Label& Bar() const { return LabelOf(LabelId::CropLabel); }
     void Crop(int x1, int y1, int x2, int y2) {
         Press(vk::Letter('C'));
         MoveTo(x1 - 100, y1 - 100);

@@ -4,43 +4,16 @@
 #include <vector>
 
 #include "capture/bmp_encoder.h"
-#include "lens/lens_fixture.h"
+#include "lens/capture_fixture.h"
 #include "raster/canvas.h"
 
 namespace pixo {
 namespace {
 
-constexpr char kFolder[] = "C:\\Users\\Tester\\Documents\\Pixoscope\\Screendumps";
-
-class Capture : public LensFixture {
+class Capture : public CaptureFixture {
   protected:
-    void SetUp() override {
-        platform.files.folders.insert("C:\\Users\\Tester\\Documents");
-        Start();
-    }
+    void SetUp() override { Start(); }
 
-    std::string FilePath(const std::string& name) const { return std::string(kFolder) + "\\" + name; }
-    // The names of the files written, in path order.
-    std::vector<std::string> Files() const {
-        std::vector<std::string> names;
-        for (const auto& [path, bytes] : platform.files.files)
-            names.push_back(path.substr(path.rfind('\\') + 1));
-        return names;
-    }
-    // The pixels of the screen (the fake's coordinate-coded ones) in that rectangle, as saved.
-    static Bitmap ScreenPart(int left, int top, int width, int height) {
-        Bitmap part(width, height);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x)
-                part.SetPixel(x, y, ScreenPixel(left + x, top + y));
-        }
-        return part;
-    }
-    std::vector<std::uint8_t> Saved(const std::string& name) const {
-        const auto it = platform.files.files.find(FilePath(name));
-        return it == platform.files.files.end() ? std::vector<std::uint8_t>{} : it->second;
-    }
-    const Label& Bar() const { return LabelOf(LabelId::CropLabel); }
     std::string BarText() const { return Bar().text.Str(); }
     // Points the lens centre at the screen pixel (x, y) and presses the key.
     void PressAt(char key, int x, int y) {
