@@ -1,12 +1,13 @@
 // Capture files as the system reads them (GDI's loader and the imaging component that draws the
 // picture-open dialog's thumbnails), and the picture-open dialog itself.
 #include <gtest/gtest.h>
-#include <objbase.h>
-#include <wincodec.h>
 #include <windows.h>
 
 #include <chrono>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_files.h"
+#include "win32/wic_reader.h"
 
 namespace pixo {
 namespace {
@@ -28,21 +30,6 @@ Bitmap TestPicture(int width, int height) {
     }
     return picture;
 }
-
-// COM for the thread of one test.
-class ComThread {
-  public:
-    ComThread() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
-    ~ComThread() {
-        if (ok_)
-            OleUninitialize();
-    }
-    ComThread(const ComThread&) = delete;
-    ComThread& operator=(const ComThread&) = delete;
-
-  private:
-    bool ok_;
-};
 
 class CaptureFileTest : public ::testing::Test {
   protected:
@@ -98,33 +85,16 @@ TEST_F(CaptureFileTest, GdiLoadsTheSamePixels) {
 TEST_F(CaptureFileTest, TheImagingComponentReadsItOpaqueWithTheSamePixels) {
     const Bitmap picture = TestPicture(21, 13);
     const std::string path = Write("Scrn_20261207-001532-045.bmp", picture);
-    IWICImagingFactory* factory = nullptr;
-    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                           IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))));
-    IWICBitmapDecoder* decoder = nullptr;
-    IWICBitmapFrameDecode* frame = nullptr;
-    IWICFormatConverter* converter = nullptr;
-    std::vector<std::uint32_t> pixels(21 * 13);
-    UINT width = 0;
-    UINT height = 0;
-    const bool read = SUCCEEDED(factory->CreateDecoderFromFilename(Utf8ToWide(path).c_str(), nullptr, GENERIC_READ,
-                                                                   WICDecodeMetadataCacheOnDemand, &decoder)) &&
-                      SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height)) &&
-                      SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
-                      SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
-                                                      nullptr, 0.0, WICBitmapPaletteTypeCustom)) &&
-                      SUCCEEDED(converter->CopyPixels(nullptr, 21 * 4, static_cast<UINT>(pixels.size() * 4),
-                                                      reinterpret_cast<BYTE*>(pixels.data())));
-    for (IUnknown* object : std::initializer_list<IUnknown*>{converter, frame, decoder, factory}) {
-        if (object != nullptr)
-            object->Release();
-    }
-    ASSERT_TRUE(read);
-    EXPECT_EQ(width, 21u);
-    EXPECT_EQ(height, 13u);
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::optional<DecodedPicture> read = ReadWithWic(bytes);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->width, 21u);
+    EXPECT_EQ(read->height, 13u);
     for (int y = 0; y < 13; ++y) {
         for (int x = 0; x < 21; ++x)
-            ASSERT_EQ(pixels[static_cast<std::size_t>(y * 21 + x)], picture.Row(y)[x] | 0xFF000000u) << x << "," << y;
+            ASSERT_EQ(read->pixels[static_cast<std::size_t>(y * 21 + x)], picture.Row(y)[x] | 0xFF000000u)
+                << x << "," << y;
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // Reads a picture file back with the system's imaging component, as viewers and the picture-open dialog do.
-#include <objbase.h>
+#include <ole2.h>
 #include <wincodec.h>
 #include <windows.h>
 
@@ -12,13 +12,14 @@
 
 namespace pixo {
 
-// COM on the calling thread for as long as it lives, which the imaging component needs.
+// COM and OLE on the calling thread for as long as it lives, which the imaging component, the clipboard and
+// the dialogs need.
 class ComThread {
   public:
-    ComThread() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComThread() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
     ~ComThread() {
         if (ok_)
-            CoUninitialize();
+            OleUninitialize();
     }
     ComThread(const ComThread&) = delete;
     ComThread& operator=(const ComThread&) = delete;

@@ -16,15 +16,21 @@ std::string Failed(const char* call, HRESULT result) {
     return text;
 }
 
+// The child id that names the object itself.
+VARIANT Self() {
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
 // A text property of the object itself; `error` is set when the call fails.
 std::wstring TextOf(IAccessible* object,
                     HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
                     const char* name,
                     std::string& error) {
-    VARIANT self;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
+    const VARIANT self = Self();
     BSTR text = nullptr;
     const HRESULT result = (object->*get)(self, &text);
     if (FAILED(result) && error.empty())
@@ -38,10 +44,7 @@ long NumberOf(IAccessible* object,
               HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*),
               const char* name,
               std::string& error) {
-    VARIANT self;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
+    const VARIANT self = Self();
     VARIANT number;
     VariantInit(&number);
     const HRESULT result = (object->*get)(self, &number);
